@@ -1,0 +1,49 @@
+// RVCommandLine: the command-line service. It is built from the option
+// definitions, the app definition and the process's arguments, parses them
+// at once, acts on the standard options in handleStandardArguments (the
+// only place that prints or ends the process) and hands out the values.
+#pragma once
+
+#include "cmdline/RVOptionTable.hpp"
+#include "cmdline/RVOptionValue.hpp"
+#include "cmdline/RVParser.hpp"
+
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+// The exit statuses of the service.
+enum RVExitStatus : int {
+    RVExitStatus_success = 0,
+    RVExitStatus_outputFailed = 1, // help or version could not be written
+    RVExitStatus_usageError = 2,
+};
+
+class RVCommandLine
+{
+public:
+    // Throws RVDefinitionError for a bad definition. argv may be null and
+    // argc zero or less: the line is then empty. argv must outlive the service.
+    RVCommandLine(std::vector<std::map<std::string, std::string>> commandLineDefinition,
+                  std::map<std::string, std::string> appDefinition, int argc,
+                  const char* const* argv);
+
+    // Prints help or version and exits, or reports the first usage error and
+    // exits; otherwise writes the verbose report when asked and returns.
+    void handleStandardArguments();
+
+    // Option name to value: a list of texts, one per occurrence in command
+    // line order, for an option that takes a value; the number of
+    // occurrences for one that does not; no entry for an option not given.
+    const RVParams& params() const { return result_.params; }
+
+    const RVParseResult& parseResult() const { return result_; }
+
+private:
+    [[noreturn]] void showAndExit(const std::string& text);
+
+    RVOptionTable table_;
+    std::span<const char* const> arguments_;
+    RVParseResult result_;
+};

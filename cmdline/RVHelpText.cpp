@@ -1,0 +1,115 @@
+#include "cmdline/RVHelpText.hpp"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Options whose left column is wider than this put their help on the next
+// line, so that one long placeholder does not squeeze every help line.
+constexpr std::size_t maxLeftColumn = 32;
+constexpr std::size_t columnGap = 2;
+
+// "  -f, --filter=filename", or "      --staging-area=filename" without a short form.
+std::string leftColumn(const RVOptionSpec& option)
+{
+    std::string text = "  ";
+    text += option.shortForm.empty() ? std::string(4, ' ') : std::string(option.shortForm) + ", ";
+    text += option.longForm;
+    if (option.takesValue) {
+        text += '=';
+        text += option.argument;
+    }
+    return text;
+}
+
+// Splits text at spaces into lines of at most `room` characters; a word
+// longer than a whole line is split, never cut.
+std::vector<std::string_view> wrapWords(std::string_view text, std::size_t room)
+{
+    std::vector<std::string_view> lines;
+    while (true) {
+        const std::size_t begin = text.find_first_not_of(' ');
+        if (begin == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(begin);
+        std::size_t end = std::min(text.size(), room);
+        if (end < text.size() && text[end] != ' ') {
+            const std::size_t lastSpace = text.substr(0, end).rfind(' ');
+            if (lastSpace != std::string_view::npos) {
+                end = lastSpace;
+            }
+        }
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end);
+        lines.push_back(line.substr(0, line.find_last_not_of(' ') + 1));
+    }
+    return lines;
+}
+
+// Writes the lines of text from column `start`, the first line on the
+// current line, which already holds `used` characters.
+void appendBlock(std::string& out, std::string_view text, std::size_t used, std::size_t start)
+{
+    const auto lines = wrapWords(text, helpScreenWidth - start);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        out.append(index == 0 ? start - used : start, ' ');
+        out += lines[index];
+        out += '\n';
+    }
+    if (lines.empty()) {
+        out += '\n';
+    }
+}
+
+} // namespace
+
+std::string renderHelp(const RVOptionTable& table)
+{
+    std::vector<std::string> lefts;
+    std::size_t helpColumn = 0;
+    for (const RVOptionSpec& option : table.options()) {
+        lefts.push_back(leftColumn(option));
+        if (lefts.back().size() <= maxLeftColumn) {
+            helpColumn = std::max(helpColumn, lefts.back().size());
+        }
+    }
+    helpColumn += columnGap;
+
+    std::string text = "Usage: " + std::string(table.app().displayName()) + " [OPTION]...\n\n";
+    text += "Options:\n";
+    for (std::size_t index = 0; index < lefts.size(); ++index) {
+        const std::string& left = lefts[index];
+        std::size_t used = left.size();
+        if (used <= helpScreenWidth) {
+            text += left;
+        } else {
+            // Only a placeholder wider than the screen gets here: wrap it too.
+            const std::size_t indent = left.find_first_not_of(' ');
+            appendBlock(text, std::string_view(left).substr(indent), 0, indent);
+            used = 0;
+        }
+        if (used + columnGap > helpColumn) {
+            text += '\n';
+            used = 0;
+        }
+        appendBlock(text, table.options()[index].help, used, helpColumn);
+    }
+    if (!table.app().copyright.empty()) {
+        text += '\n';
+        appendBlock(text, table.app().copyright, 0, 0);
+    }
+    return text;
+}
+
+std::string renderVersion(const RVOptionTable& table)
+{
+    const RVAppInfo& app = table.app();
+    std::string text = std::string(app.executable) + ' ' + std::string(app.version) + '\n';
+    if (!app.copyright.empty()) {
+        text += std::string(app.copyright) + '\n';
+    }
+    return text;
+}

@@ -1,0 +1,152 @@
+#include "cmdline/RVOptionTable.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <utility>
+
+namespace {
+
+constexpr std::string_view optionKeys[] = {"name", "short", "long", "argument", "help"};
+constexpr std::string_view appKeys[] = {"version", "executable", "run-as", "copyright"};
+
+template <std::size_t N>
+bool isOneOf(std::string_view key, const std::string_view (&keys)[N])
+{
+    return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
+}
+
+[[noreturn]] void fail(std::size_t index, std::string_view name, std::string_view problem)
+{
+    std::string message = "option definition " + std::to_string(index + 1);
+    if (!name.empty()) {
+        message.append(" ('").append(name).append("')");
+    }
+    message.append(": ").append(problem);
+    throw RVDefinitionError(message);
+}
+
+std::optional<std::string_view> lookUp(const RVDefinition& definition, std::string_view key)
+{
+    const auto found = definition.find(std::string(key));
+    if (found == definition.end()) {
+        return std::nullopt;
+    }
+    return std::string_view(found->second);
+}
+
+// Names are lower-case words joined by hyphens, so that every long form can
+// be typed, matched exactly and split from a joined "=value".
+bool isWellFormedName(std::string_view name)
+{
+    if (name.empty() || name.front() == '-') {
+        return false;
+    }
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
+bool isAsciiAlnum(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+RVOptionSpec readOption(const RVDefinition& definition, std::size_t index)
+{
+    const auto name = lookUp(definition, "name").value_or("");
+    for (const auto& [key, value] : definition) {
+        if (!isOneOf(key, optionKeys)) {
+            fail(index, name, "unknown key '" + key + "'");
+        }
+    }
+    if (!isWellFormedName(name)) {
+        fail(index, name, "'name' must be lower-case letters, digits and inner hyphens");
+    }
+    const auto longForm = lookUp(definition, "long");
+    if (!longForm || *longForm != "--" + std::string(name)) {
+        fail(index, name, "'long' must be \"--\" followed by the name");
+    }
+    const auto help = lookUp(definition, "help");
+    if (!help) {
+        fail(index, name, "'help' is missing");
+    }
+    const auto shortForm = lookUp(definition, "short");
+    if (shortForm && (shortForm->size() != 2 || (*shortForm)[0] != '-' ||
+                      !isAsciiAlnum((*shortForm)[1]))) {
+        fail(index, name, "'short' must be one dash and one letter or digit");
+    }
+    const auto argument = lookUp(definition, "argument");
+    return RVOptionSpec{name, shortForm.value_or(""), *longForm, argument.value_or(""), *help,
+                        argument.has_value()};
+}
+
+RVAppInfo readApp(const RVDefinition& definition)
+{
+    for (const auto& [key, value] : definition) {
+        if (!isOneOf(key, appKeys)) {
+            throw RVDefinitionError("app definition: unknown key '" + key + "'");
+        }
+    }
+    RVAppInfo app{lookUp(definition, "version").value_or(""),
+                  lookUp(definition, "executable").value_or(""),
+                  lookUp(definition, "run-as").value_or(""),
+                  lookUp(definition, "copyright").value_or("")};
+    if (app.executable.empty() || app.version.empty()) {
+        throw RVDefinitionError("app definition: 'executable' and 'version' are required");
+    }
+    return app;
+}
+
+} // namespace
+
+RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
+                             RVDefinition appDefinition)
+    : definitions_(std::move(commandLineDefinition)), appDefinition_(std::move(appDefinition))
+{
+    app_ = readApp(appDefinition_);
+    shortIndex_.fill(none);
+    std::set<std::string_view> names;
+    options_.reserve(definitions_.size());
+    for (std::size_t index = 0; index < definitions_.size(); ++index) {
+        const RVOptionSpec spec = readOption(definitions_[index], index);
+        if (!names.insert(spec.name).second) {
+            fail(index, spec.name, "the name is defined twice");
+        }
+        if (!spec.shortForm.empty()) {
+            auto& slot = shortIndex_[static_cast<unsigned char>(spec.shortForm[1])];
+            if (slot != none) {
+                fail(index, spec.name, "the short form is defined twice");
+            }
+            slot = static_cast<int>(index);
+        }
+        options_.push_back(spec);
+    }
+    helpIndex_ = findStandardOption("help");
+    versionIndex_ = findStandardOption("version");
+    verboseIndex_ = findStandardOption("verbose");
+}
+
+int RVOptionTable::findStandardOption(std::string_view name) const
+{
+    const int index = findLong(name);
+    if (index != none && option(index).takesValue) {
+        fail(static_cast<std::size_t>(index), name, "a standard option takes no value");
+    }
+    return index;
+}
+
+int RVOptionTable::findLong(std::string_view name) const
+{
+    for (std::size_t index = 0; index < options_.size(); ++index) {
+        if (options_[index].name == name) {
+            return static_cast<int>(index);
+        }
+    }
+    return none;
+}
+
+int RVOptionTable::findShort(char letter) const
+{
+    return shortIndex_[static_cast<unsigned char>(letter)];
+}

@@ -1,0 +1,90 @@
+// RVOptionTable: the option definitions and the app definition that the
+// service is built from, checked once at construction and kept in the shape
+// that the parser and the text renderers read. A table that breaks the rules
+// is a programming error and throws RVDefinitionError.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using RVDefinition = std::map<std::string, std::string>;
+
+// Thrown for a bad option or app definition: a fault of the program that
+// built the definitions, never of the person who typed the command line.
+class RVDefinitionError : public std::logic_error
+{
+public:
+    using std::logic_error::logic_error;
+};
+
+// One option, as views into the definition it was read from.
+struct RVOptionSpec
+{
+    std::string_view name;
+    std::string_view shortForm; // "-x", or empty when the option has none
+    std::string_view longForm;  // "--" followed by the name
+    std::string_view argument;  // the value's placeholder, when takesValue
+    std::string_view help;
+    bool takesValue = false;
+};
+
+// The app definition's four texts; a missing "run-as" or "copyright" is empty.
+struct RVAppInfo
+{
+    std::string_view version;
+    std::string_view executable;
+    std::string_view runAs;
+    std::string_view copyright;
+
+    // The name for messages: the name the program was invoked by, or the
+    // executable's name when that is empty.
+    std::string_view displayName() const { return runAs.empty() ? executable : runAs; }
+};
+
+class RVOptionTable
+{
+public:
+    static constexpr int none = -1;
+
+    RVOptionTable(std::vector<RVDefinition> commandLineDefinition, RVDefinition appDefinition);
+
+    // The views point into the owned definitions, so a copy would dangle.
+    RVOptionTable(const RVOptionTable&) = delete;
+    RVOptionTable& operator=(const RVOptionTable&) = delete;
+    RVOptionTable(RVOptionTable&&) = default;
+    RVOptionTable& operator=(RVOptionTable&&) = default;
+
+    std::span<const RVOptionSpec> options() const { return options_; }
+    const RVOptionSpec& option(int index) const { return options_[static_cast<std::size_t>(index)]; }
+    const RVAppInfo& app() const { return app_; }
+
+    // Index of the option with this exact long name (without dashes), or none.
+    int findLong(std::string_view name) const;
+    // Index of the option whose short form is this letter, or none.
+    int findShort(char letter) const;
+
+    // The standard options, known by name here and nowhere else; none when
+    // the table does not define them.
+    int helpIndex() const { return helpIndex_; }
+    int versionIndex() const { return versionIndex_; }
+    int verboseIndex() const { return verboseIndex_; }
+
+private:
+    int findStandardOption(std::string_view name) const;
+
+    std::vector<RVDefinition> definitions_;
+    RVDefinition appDefinition_;
+    std::vector<RVOptionSpec> options_;
+    RVAppInfo app_;
+    std::array<int, 256> shortIndex_{};
+    int helpIndex_ = none;
+    int versionIndex_ = none;
+    int verboseIndex_ = none;
+};

@@ -1,0 +1,68 @@
+#include "cmdline/RVSuggestions.hpp"
+
+#include <algorithm>
+
+namespace {
+
+// Beyond two edits a proposal is more likely noise than help.
+constexpr std::size_t maxSuggestionDistance = 2;
+
+} // namespace
+
+std::size_t editDistance(std::string_view from, std::string_view to, std::size_t limit)
+{
+    const std::size_t lengthGap = from.size() > to.size() ? from.size() - to.size()
+                                                           : to.size() - from.size();
+    if (lengthGap > limit) {
+        return limit + 1; // also keeps a huge word from costing its length times ours
+    }
+    // Three rows of the optimal-string-alignment table: two back for swaps.
+    std::vector<std::size_t> beforeLast(to.size() + 1), last(to.size() + 1), row(to.size() + 1);
+    for (std::size_t j = 0; j <= to.size(); ++j) {
+        last[j] = j;
+    }
+    for (std::size_t i = 1; i <= from.size(); ++i) {
+        row[0] = i;
+        for (std::size_t j = 1; j <= to.size(); ++j) {
+            const std::size_t cost = from[i - 1] == to[j - 1] ? 0 : 1;
+            row[j] = std::min({last[j] + 1, row[j - 1] + 1, last[j - 1] + cost});
+            if (i > 1 && j > 1 && from[i - 1] == to[j - 2] && from[i - 2] == to[j - 1]) {
+                row[j] = std::min(row[j], beforeLast[j - 2] + 1);
+            }
+        }
+        std::swap(beforeLast, last);
+        std::swap(last, row);
+    }
+    return std::min(last[to.size()], limit + 1);
+}
+
+std::vector<std::string_view> suggestLongForms(const RVOptionTable& table,
+                                               std::string_view typedName)
+{
+    std::vector<std::string_view> forms;
+    if (typedName.empty()) {
+        return forms; // a prefix of everything says nothing
+    }
+    for (const RVOptionSpec& option : table.options()) {
+        if (option.name.starts_with(typedName)) {
+            forms.push_back(option.longForm);
+        }
+    }
+    if (!forms.empty()) {
+        return forms;
+    }
+    // A one- or two-letter word is a couple of edits from almost anything.
+    const std::size_t limit = std::min(maxSuggestionDistance, typedName.size() - 1);
+    std::size_t best = limit + 1;
+    for (const RVOptionSpec& option : table.options()) {
+        const std::size_t distance = editDistance(typedName, option.name, limit);
+        if (distance < best) {
+            best = distance;
+            forms.clear();
+        }
+        if (distance == best && distance <= limit) {
+            forms.push_back(option.longForm);
+        }
+    }
+    return forms;
+}

@@ -1,0 +1,20 @@
+// Long names to propose for a long option that no definition has.
+#pragma once
+
+#include "cmdline/RVOptionTable.hpp"
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+// Edit distance in which an insertion, a deletion, a substitution and a swap
+// of two neighbouring letters each count one, so that "fitler" is one edit
+// from "filter". Stops counting at limit + 1: a word that far off is no match.
+std::size_t editDistance(std::string_view from, std::string_view to, std::size_t limit);
+
+// The long forms ("--name") worth proposing for the typed name (without its
+// dashes or "=value"): every long name that it is a prefix of, in definition
+// order; otherwise the nearest long names within a small edit distance;
+// otherwise none.
+std::vector<std::string_view> suggestLongForms(const RVOptionTable& table,
+                                               std::string_view typedName);

@@ -1,0 +1,15 @@
+// The verbose report: how the service read the command line.
+#pragma once
+
+#include "cmdline/RVOptionTable.hpp"
+#include "cmdline/RVParser.hpp"
+
+#include <span>
+#include <string>
+#include <vector>
+
+// One line per option occurrence and per "--", naming the arguments as typed
+// and what they became, then one line per option given more than once.
+std::string renderVerboseReport(const RVOptionTable& table,
+                                 std::span<const char* const> arguments,
+                                 const std::vector<RVReading>& readings);

@@ -1,0 +1,67 @@
+#include "varnock/varnock.hpp"
+
+std::map<std::string, std::string> makeAppDefinition(const char* runAs)
+{
+    return {
+        {"version", "1.15.0"},
+        {"executable", "varnock"},
+        {"run-as", runAs != nullptr ? runAs : "varnock"},
+        {"copyright", "Copyright (C) 2026 The varnock developers. All rights reserved."},
+    };
+}
+
+std::vector<std::map<std::string, std::string>> makeCommandLineDefinition()
+{
+    return {
+        {
+            {"name", "version"},
+            {"short", "-V"},
+            {"long", "--version"},
+            {"help", "shows the software version"},
+        },
+        {
+            {"name", "verbose"},
+            {"short", "-v"},
+            {"long", "--verbose"},
+            {"help", "enables verbose mode"},
+        },
+        {
+            {"name", "help"},
+            {"short", "-h"},
+            {"long", "--help"},
+            {"help", "shows the help screen"},
+        },
+        {
+            {"name", "filter"},
+            {"short", "-f"},
+            {"long", "--filter"},
+            {"argument", "filename"},
+            {"help", "reads the definition of a filter from a file"},
+        },
+        {
+            {"name", "staging-area"},
+            {"long", "--staging-area"},
+            {"argument", "filename"},
+            {"help", "reads the definition of filters from a staging area file"},
+        },
+        {
+            {"name", "filter-name"},
+            {"long", "--filter-name"},
+            {"argument", "filter-name"},
+            {"help", "specifies which filter to use from the staging area"},
+        },
+        {
+            {"name", "input"},
+            {"short", "-i"},
+            {"long", "--input"},
+            {"argument", "filename"},
+            {"help", "takes packet input from file or stdin if - is passed as filename"},
+        },
+        {
+            {"name", "input-format"},
+            {"long", "--input-format"},
+            {"argument", "{mtp3-hexstream (default) | pcap}"},
+            {"help", "defines the input format"},
+        },
+    };
+}
