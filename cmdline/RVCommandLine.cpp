@@ -34,8 +34,7 @@ RVCommandLine::RVCommandLine(std::vector<std::map<std::string, std::string>> com
                              const char* const* argv)
     : table_(std::move(commandLineDefinition), std::move(appDefinition)),
       arguments_(argumentsAfterProgramName(argc, argv)), result_(parseArguments(table_, arguments_))
-{
-}
+{}
 
 void RVCommandLine::handleStandardArguments()
 {

@@ -14,7 +14,8 @@
 #include <vector>
 
 // The exit statuses of the service.
-enum RVExitStatus : int {
+enum RVExitStatus : int
+{
     RVExitStatus_success = 0,
     RVExitStatus_outputFailed = 1, // help or version could not be written
     RVExitStatus_usageError = 2,

@@ -30,8 +30,7 @@ std::string describe(const RVOptionTable& table, const RVUsageError& error)
         if (error.letter != 0) {
             return "option requires an argument -- " + quoted(letter);
         }
-        return "option " + quoted(table.option(error.option).longForm) +
-               " requires an argument";
+        return "option " + quoted(table.option(error.option).longForm) + " requires an argument";
     case RVUsageError::Kind::unexpectedValue:
         return "option " + quoted(table.option(error.option).longForm) +
                " doesn't allow an argument";

@@ -10,8 +10,7 @@ namespace {
 constexpr std::string_view optionKeys[] = {"name", "short", "long", "argument", "help"};
 constexpr std::string_view appKeys[] = {"version", "executable", "run-as", "copyright"};
 
-template <std::size_t N>
-bool isOneOf(std::string_view key, const std::string_view (&keys)[N])
+template <std::size_t N> bool isOneOf(std::string_view key, const std::string_view (&keys)[N])
 {
     return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
 }
@@ -72,13 +71,13 @@ RVOptionSpec readOption(const RVDefinition& definition, std::size_t index)
         fail(index, name, "'help' is missing");
     }
     const auto shortForm = lookUp(definition, "short");
-    if (shortForm && (shortForm->size() != 2 || (*shortForm)[0] != '-' ||
-                      !isAsciiAlnum((*shortForm)[1]))) {
+    if (shortForm &&
+        (shortForm->size() != 2 || (*shortForm)[0] != '-' || !isAsciiAlnum((*shortForm)[1]))) {
         fail(index, name, "'short' must be one dash and one letter or digit");
     }
     const auto argument = lookUp(definition, "argument");
-    return RVOptionSpec{name, shortForm.value_or(""), *longForm, argument.value_or(""), *help,
-                        argument.has_value()};
+    return RVOptionSpec{name,  shortForm.value_or(""), *longForm, argument.value_or(""),
+                        *help, argument.has_value()};
 }
 
 RVAppInfo readApp(const RVDefinition& definition)
@@ -88,10 +87,9 @@ RVAppInfo readApp(const RVDefinition& definition)
             throw RVDefinitionError("app definition: unknown key '" + key + "'");
         }
     }
-    RVAppInfo app{lookUp(definition, "version").value_or(""),
-                  lookUp(definition, "executable").value_or(""),
-                  lookUp(definition, "run-as").value_or(""),
-                  lookUp(definition, "copyright").value_or("")};
+    RVAppInfo app{
+        lookUp(definition, "version").value_or(""), lookUp(definition, "executable").value_or(""),
+        lookUp(definition, "run-as").value_or(""), lookUp(definition, "copyright").value_or("")};
     if (app.executable.empty() || app.version.empty()) {
         throw RVDefinitionError("app definition: 'executable' and 'version' are required");
     }

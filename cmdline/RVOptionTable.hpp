@@ -62,7 +62,10 @@ public:
     RVOptionTable& operator=(RVOptionTable&&) = default;
 
     std::span<const RVOptionSpec> options() const { return options_; }
-    const RVOptionSpec& option(int index) const { return options_[static_cast<std::size_t>(index)]; }
+    const RVOptionSpec& option(int index) const
+    {
+        return options_[static_cast<std::size_t>(index)];
+    }
     const RVAppInfo& app() const { return app_; }
 
     // Index of the option with this exact long name (without dashes), or none.

@@ -14,7 +14,14 @@
 class RVOptionValue
 {
 public:
-    enum class Kind : std::uint8_t { null, text, number, list, map };
+    enum class Kind : std::uint8_t
+    {
+        null,
+        text,
+        number,
+        list,
+        map
+    };
 
     RVOptionValue() = default;
 

@@ -11,8 +11,7 @@ public:
            std::vector<RVReading>* readings)
         : table_(table), arguments_(arguments), readings_(readings),
           values_(table.options().size()), counts_(table.options().size(), 0)
-    {
-    }
+    {}
 
     RVParseResult run()
     {

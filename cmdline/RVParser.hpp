@@ -13,11 +13,16 @@
 #include <string_view>
 #include <vector>
 
-enum class RVStandardAction { help, version };
+enum class RVStandardAction
+{
+    help,
+    version
+};
 
 struct RVUsageError
 {
-    enum class Kind {
+    enum class Kind
+    {
         unknownOption,      // "--name" that no definition has
         singleDashLongName, // "-name", a long name typed with one dash
         invalidShortOption, // a letter of "-abc" that no definition has

@@ -11,8 +11,8 @@ constexpr std::size_t maxSuggestionDistance = 2;
 
 std::size_t editDistance(std::string_view from, std::string_view to, std::size_t limit)
 {
-    const std::size_t lengthGap = from.size() > to.size() ? from.size() - to.size()
-                                                           : to.size() - from.size();
+    const std::size_t lengthGap =
+        from.size() > to.size() ? from.size() - to.size() : to.size() - from.size();
     if (lengthGap > limit) {
         return limit + 1; // also keeps a huge word from costing its length times ours
     }

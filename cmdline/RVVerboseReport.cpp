@@ -5,8 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-std::string renderVerboseReport(const RVOptionTable& table,
-                                std::span<const char* const> arguments,
+std::string renderVerboseReport(const RVOptionTable& table, std::span<const char* const> arguments,
                                 const std::vector<RVReading>& readings)
 {
     const std::string prefix = std::string(table.app().displayName()) + ": ";

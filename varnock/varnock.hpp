@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-enum Varnock_InputFormat : std::uint32_t {
+enum Varnock_InputFormat : std::uint32_t
+{
     Varnock_InputFormat_mtp3_hexstream = 0,
     Varnock_InputFormat_pcap_file = 1,
 };

@@ -1,0 +1,80 @@
+#include "cmdline/RVCommandLine.hpp"
+#include "cmdline/RVVerboseReport.hpp"
+#include "testSupport.hpp"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+struct VerboseCase
+{
+    const char* name;
+    std::vector<std::string> words; // after the program name
+    std::string report;
+    // Lets a failing row print by its name instead of as bytes.
+    friend void PrintTo(const VerboseCase& row, std::ostream* out) { *out << row.name; }
+};
+
+const VerboseCase verboseCases[] = {
+    {"joinedValue",
+     {"-v", "-fa"},
+     "vk: read '-v' as --verbose\nvk: read '-fa' as --filter with the value 'a'\n"},
+    {"valueInNextWord",
+     {"-vi", "x"},
+     "vk: read '-vi' as --verbose\nvk: read '-vi' 'x' as --input with the value 'x'\n"},
+    {"repeatsPointedOut",
+     {"--verbose", "--input=x", "-i", "-", "--"},
+     "vk: read '--verbose' as --verbose\n"
+     "vk: read '--input=x' as --input with the value 'x'\n"
+     "vk: read '-i' '-' as --input with the value '-'\n"
+     "vk: read '--' as the end of the options\n"
+     "vk: --input was given 2 times\n"},
+};
+
+class VerboseCases : public testing::TestWithParam<VerboseCase>
+{};
+
+TEST_P(VerboseCases, tellsHowEachArgumentWasRead)
+{
+    const VerboseCase& row = GetParam();
+    const RVOptionTable table = varnockTable("vk");
+    std::vector<const char*> pointers;
+    for (const std::string& word : row.words) {
+        pointers.push_back(word.c_str());
+    }
+    std::vector<RVReading> readings;
+    const RVParseResult traced = parseArguments(table, pointers, &readings);
+    EXPECT_EQ(renderVerboseReport(table, pointers, readings), row.report);
+    EXPECT_EQ(traced.params, parseArguments(table, pointers).params);
+}
+
+INSTANTIATE_TEST_SUITE_P(Verbose, VerboseCases, testing::ValuesIn(verboseCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+RVCommandLine commandLineFor(const ArgumentVector& arguments)
+{
+    return RVCommandLine(makeCommandLineDefinition(), makeAppDefinition(arguments.argv()[0]),
+                         arguments.argc(), arguments.argv());
+}
+
+TEST(HandleStandardArguments, usageErrorExitsWithTwo)
+{
+    const ArgumentVector arguments({"vk", "--fitler", "a"});
+    EXPECT_EXIT(commandLineFor(arguments).handleStandardArguments(), testing::ExitedWithCode(2),
+                "^vk: unrecognized option '--fitler'\nvk: did you mean '--filter'\\?\n"
+                "Try 'varnock --help' for more information.\n$");
+}
+
+TEST(HandleStandardArguments, validRunReturnsSilently)
+{
+    const ArgumentVector arguments({"vk", "-f", "a", "-i", "-"});
+    RVCommandLine commandLine = commandLineFor(arguments);
+    testing::internal::CaptureStderr();
+    commandLine.handleStandardArguments();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(commandLine.params().at("input"), texts({"-"}));
+}
+
+} // namespace

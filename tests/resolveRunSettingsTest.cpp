@@ -1,0 +1,108 @@
+#include "testSupport.hpp"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+using V = RVOptionValue;
+using Text = std::optional<std::string>;
+
+struct ResolveCase
+{
+    const char* name;
+    RVParams params;
+    Text filterFileName;
+    Text stagingAreaFileName;
+    Text filterName;
+    Varnock_InputFormat inputFormat;
+    std::vector<std::string> inputs;
+    // Lets a failing row print by its name instead of as bytes.
+    friend void PrintTo(const ResolveCase& row, std::ostream* out) { *out << row.name; }
+};
+
+constexpr auto hex = Varnock_InputFormat_mtp3_hexstream;
+constexpr auto pcap = Varnock_InputFormat_pcap_file;
+
+const ResolveCase resolveCases[] = {
+    {"nothingGiven", {}, {}, {}, {}, hex, {}},
+    {"filterTwiceFirstWins", {{"filter", texts({"a", "b"})}}, "a", {}, {}, hex, {}},
+    {"bareTextFilter", {{"filter", V::text("a")}}, "a", {}, {}, hex, {}},
+    {"emptyFilterIsText", {{"filter", texts({""})}}, "", {}, {}, hex, {}},
+    {"emptyListLeavesNull", {{"filter", V::list({})}}, {}, {}, {}, hex, {}},
+    {"mapLeavesNull", {{"staging-area", V::map({{"x", V::text("y")}})}}, {}, {}, {}, hex, {}},
+    {"numberFilterName", {{"filter-name", V::number(7)}}, {}, {}, "7", hex, {}},
+    {"filterNameWithoutStagingArea", {{"filter-name", texts({"f1"})}}, {}, {}, "f1", hex, {}},
+    {"filterAndStagingAreaBoth",
+     {{"filter", texts({"a.flt"})}, {"staging-area", texts({"s.stg"})}},
+     "a.flt",
+     "s.stg",
+     {},
+     hex,
+     {}},
+    {"pcap", {{"input-format", texts({"pcap"})}}, {}, {}, {}, pcap, {}},
+    {"hexstreamByName", {{"input-format", texts({"mtp3-hexstream"})}}, {}, {}, {}, hex, {}},
+    {"upperCaseFormatIgnored", {{"input-format", texts({"PCAP"})}}, {}, {}, {}, hex, {}},
+    {"unknownFormatIgnored", {{"input-format", texts({"pcap-file"})}}, {}, {}, {}, hex, {}},
+    {"formatFirstWins",
+     {{"input-format", texts({"pcap", "mtp3-hexstream"})}},
+     {},
+     {},
+     {},
+     pcap,
+     {}},
+    {"formatFirstWinsEvenUnknown",
+     {{"input-format", texts({"bogus", "pcap"})}},
+     {},
+     {},
+     {},
+     hex,
+     {}},
+    {"inputsInOrder", {{"input", texts({"x", "-", "y"})}}, {}, {}, {}, hex, {"x", "-", "y"}},
+    {"repeatedInputKept", {{"input", texts({"x", "x"})}}, {}, {}, {}, hex, {"x", "x"}},
+    {"emptyInputList", {{"input", V::list({})}}, {}, {}, {}, hex, {}},
+    {"bareTextInput", {{"input", V::text("x")}}, {}, {}, {}, hex, {"x"}},
+    {"numberInputs",
+     {{"input", V::list({V::number(7), V::text("y")})}},
+     {},
+     {},
+     {},
+     hex,
+     {"7", "y"}},
+    {"inputsThatNameNothingSkipped",
+     {{"input", V::list({V::list({V::text("n")}), V(), V::map({}), V::text("y")})}},
+     {},
+     {},
+     {},
+     hex,
+     {"y"}},
+    {"mapInputIsNone", {{"input", V::map({})}}, {}, {}, {}, hex, {}},
+    {"latin1BytesKept", {{"input", texts({"caf\xe9.pcap"})}}, {}, {}, {}, hex, {"caf\xe9.pcap"}},
+    {"unrelatedEntriesIgnored",
+     {{"verbose", V::number(2)}, {"bogus", texts({"z"})}},
+     {},
+     {},
+     {},
+     hex,
+     {}},
+};
+
+class ResolveCases : public testing::TestWithParam<ResolveCase>
+{};
+
+TEST_P(ResolveCases, resolvesEverySetting)
+{
+    const ResolveCase& row = GetParam();
+    const RunSettings settings = resolveRunSettings(row.params);
+    EXPECT_EQ(settings.filterFileName, row.filterFileName);
+    EXPECT_EQ(settings.stagingAreaFileName, row.stagingAreaFileName);
+    EXPECT_EQ(settings.filterName, row.filterName);
+    EXPECT_EQ(settings.inputFormat, row.inputFormat);
+    EXPECT_EQ(settings.inputs, row.inputs);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResolveRunSettings, ResolveCases, testing::ValuesIn(resolveCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
