@@ -6,13 +6,13 @@
 
 namespace {
 
-// Options whose left column is wider than this put their help on the next
-// line, so that one long placeholder does not squeeze every help line.
-constexpr std::size_t maxLeftColumn = 32;
-constexpr std::size_t columnGap = 2;
+// Every option shows its forms on one line and its help indented below.
+// Beside a placeholder as wide as the input format's no shared column would
+// leave room for the longer help lines, which would then be broken apart.
+constexpr std::size_t helpIndent = 10;
 
 // "  -f, --filter=filename", or "      --staging-area=filename" without a short form.
-std::string leftColumn(const RVOptionSpec& option)
+std::string formsLine(const RVOptionSpec& option)
 {
     std::string text = "  ";
     text += option.shortForm.empty() ? std::string(4, ' ') : std::string(option.shortForm) + ", ";
@@ -68,34 +68,18 @@ void appendBlock(std::string& out, std::string_view text, std::size_t used, std:
 
 std::string renderHelp(const RVOptionTable& table)
 {
-    std::vector<std::string> lefts;
-    std::size_t helpColumn = 0;
-    for (const RVOptionSpec& option : table.options()) {
-        lefts.push_back(leftColumn(option));
-        if (lefts.back().size() <= maxLeftColumn) {
-            helpColumn = std::max(helpColumn, lefts.back().size());
-        }
-    }
-    helpColumn += columnGap;
-
     std::string text = "Usage: " + std::string(table.app().displayName()) + " [OPTION]...\n\n";
     text += "Options:\n";
-    for (std::size_t index = 0; index < lefts.size(); ++index) {
-        const std::string& left = lefts[index];
-        std::size_t used = left.size();
-        if (used <= helpScreenWidth) {
-            text += left;
+    for (const RVOptionSpec& option : table.options()) {
+        const std::string forms = formsLine(option);
+        if (forms.size() <= helpScreenWidth) {
+            text += forms + '\n';
         } else {
             // Only a placeholder wider than the screen gets here: wrap it too.
-            const std::size_t indent = left.find_first_not_of(' ');
-            appendBlock(text, std::string_view(left).substr(indent), 0, indent);
-            used = 0;
+            const std::size_t indent = forms.find_first_not_of(' ');
+            appendBlock(text, std::string_view(forms).substr(indent), 0, indent);
         }
-        if (used + columnGap > helpColumn) {
-            text += '\n';
-            used = 0;
-        }
-        appendBlock(text, table.options()[index].help, used, helpColumn);
+        appendBlock(text, option.help, 0, helpIndent);
     }
     if (!table.app().copyright.empty()) {
         text += '\n';

@@ -17,21 +17,13 @@ struct VerboseCase
     friend void PrintTo(const VerboseCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const VerboseCase verboseCases[] = {
-    {"joinedValue",
-     {"-v", "-fa"},
-     "vk: read '-v' as --verbose\nvk: read '-fa' as --filter with the value 'a'\n"},
-    {"valueInNextWord",
-     {"-vi", "x"},
-     "vk: read '-vi' as --verbose\nvk: read '-vi' 'x' as --input with the value 'x'\n"},
-    {"repeatsPointedOut",
-     {"--verbose", "--input=x", "-i", "-", "--"},
-     "vk: read '--verbose' as --verbose\n"
-     "vk: read '--input=x' as --input with the value 'x'\n"
-     "vk: read '-i' '-' as --input with the value '-'\n"
-     "vk: read '--' as the end of the options\n"
-     "vk: --input was given 2 times\n"},
+    {"joinedValue", {"-v", "-fa"}, "vk: read '-v' as --verbose\nvk: read '-fa' as --filter with the value 'a'\n"},
+    {"valueInNextWord", {"-vi", "x"}, "vk: read '-vi' as --verbose\nvk: read '-vi' 'x' as --input with the value 'x'\n"},
+    {"repeatsPointedOut", {"--verbose", "--input=x", "-i", "-", "--"}, "vk: read '--verbose' as --verbose\nvk: read '--input=x' as --input with the value 'x'\nvk: read '-i' '-' as --input with the value '-'\nvk: read '--' as the end of the options\nvk: --input was given 2 times\n"},
 };
+// clang-format on
 
 class VerboseCases : public testing::TestWithParam<VerboseCase>
 {};

@@ -19,6 +19,7 @@ struct GetFirstCase
     friend void PrintTo(const GetFirstCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const GetFirstCase getFirstCases[] = {
     {"null", V(), std::nullopt},
     {"text", V::text("a"), "a"},
@@ -38,6 +39,7 @@ const GetFirstCase getFirstCases[] = {
     {"map", V::map({{"a", V::text("b")}}), std::nullopt},
     {"mapFirstInList", V::list({V::map({}), V::text("z")}), std::nullopt},
 };
+// clang-format on
 
 class GetFirstCases : public testing::TestWithParam<GetFirstCase>
 {};

@@ -20,37 +20,25 @@ struct BadTableCase
     friend void PrintTo(const BadTableCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const BadTableCase badTableCases[] = {
-    {"unknownKey", [](Definitions& d, RVDefinition&) { d[3]["agrument"] = "filename"; },
-     "option definition 4 ('filter'): unknown key 'agrument'"},
+    {"unknownKey", [](Definitions& d, RVDefinition&) { d[3]["agrument"] = "filename"; }, "option definition 4 ('filter'): unknown key 'agrument'"},
     {"missingName", [](Definitions& d, RVDefinition&) { d[0].erase("name"); }, "'name'"},
-    {"upperCaseName",
-     [](Definitions& d, RVDefinition&) {
-         d[0] = {{"name", "Version"}, {"long", "--Version"}, {"help", "x"}};
-     },
-     "'name'"},
-    {"longNotName", [](Definitions& d, RVDefinition&) { d[3]["long"] = "--filters"; },
-     "'long' must be"},
-    {"longSingleDash", [](Definitions& d, RVDefinition&) { d[3]["long"] = "-filter"; },
-     "'long' must be"},
+    {"upperCaseName", [](Definitions& d, RVDefinition&) { d[0] = {{"name", "Version"}, {"long", "--Version"}, {"help", "x"}}; }, "'name'"},
+    {"longNotName", [](Definitions& d, RVDefinition&) { d[3]["long"] = "--filters"; }, "'long' must be"},
+    {"longSingleDash", [](Definitions& d, RVDefinition&) { d[3]["long"] = "-filter"; }, "'long' must be"},
     {"missingLong", [](Definitions& d, RVDefinition&) { d[3].erase("long"); }, "'long'"},
     {"missingHelp", [](Definitions& d, RVDefinition&) { d[3].erase("help"); }, "'help' is missing"},
-    {"shortWithoutDash", [](Definitions& d, RVDefinition&) { d[3]["short"] = "f"; },
-     "'short' must be"},
-    {"shortTooLong", [](Definitions& d, RVDefinition&) { d[3]["short"] = "-fx"; },
-     "'short' must be"},
+    {"shortWithoutDash", [](Definitions& d, RVDefinition&) { d[3]["short"] = "f"; }, "'short' must be"},
+    {"shortTooLong", [](Definitions& d, RVDefinition&) { d[3]["short"] = "-fx"; }, "'short' must be"},
     {"shortIsDash", [](Definitions& d, RVDefinition&) { d[3]["short"] = "--"; }, "'short' must be"},
-    {"shortTwice", [](Definitions& d, RVDefinition&) { d[6]["short"] = "-f"; },
-     "option definition 7 ('input'): the short form is defined twice"},
-    {"nameTwice", [](Definitions& d, RVDefinition&) { d.push_back(d[3]); },
-     "option definition 9 ('filter'): the name is defined twice"},
-    {"helpTakesValue", [](Definitions& d, RVDefinition&) { d[2]["argument"] = "x"; },
-     "a standard option takes no value"},
-    {"unknownAppKey", [](Definitions&, RVDefinition& app) { app["licence"] = "x"; },
-     "app definition: unknown key 'licence'"},
-    {"missingExecutable", [](Definitions&, RVDefinition& app) { app.erase("executable"); },
-     "app definition"},
+    {"shortTwice", [](Definitions& d, RVDefinition&) { d[6]["short"] = "-f"; }, "option definition 7 ('input'): the short form is defined twice"},
+    {"nameTwice", [](Definitions& d, RVDefinition&) { d.push_back(d[3]); }, "option definition 9 ('filter'): the name is defined twice"},
+    {"helpTakesValue", [](Definitions& d, RVDefinition&) { d[2]["argument"] = "x"; }, "a standard option takes no value"},
+    {"unknownAppKey", [](Definitions&, RVDefinition& app) { app["licence"] = "x"; }, "app definition: unknown key 'licence'"},
+    {"missingExecutable", [](Definitions&, RVDefinition& app) { app.erase("executable"); }, "app definition"},
 };
+// clang-format on
 
 class BadTableCases : public testing::TestWithParam<BadTableCase>
 {};

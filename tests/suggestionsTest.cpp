@@ -18,6 +18,7 @@ struct DistanceCase
     friend void PrintTo(const DistanceCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const DistanceCase distanceCases[] = {
     {"same", "filter", "filter", 0},
     {"swap", "fitler", "filter", 1},
@@ -30,6 +31,7 @@ const DistanceCase distanceCases[] = {
     {"cappedAtLimitPlusOne", "abcdefgh", "help", 4},
     {"hugeWordCapped", std::string(1 << 20, 'x'), "help", 4},
 };
+// clang-format on
 
 class DistanceCases : public testing::TestWithParam<DistanceCase>
 {};

@@ -17,48 +17,31 @@ struct UsageErrorCase
     friend void PrintTo(const UsageErrorCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const UsageErrorCase usageErrorCases[] = {
-    {"swappedLetters",
-     {"--fitler", "a"},
-     "varnock: unrecognized option '--fitler'\nvarnock: did you mean '--filter'?\n"},
-    {"prefixOfTwo",
-     {"--filt", "a"},
-     "varnock: unrecognized option '--filt'\n"
-     "varnock: did you mean '--filter' or '--filter-name'?\n"},
-    {"prefixWithValue",
-     {"--inp=x"},
-     "varnock: unrecognized option '--inp=x'\n"
-     "varnock: did you mean '--input' or '--input-format'?\n"},
-    {"uniquePrefix",
-     {"--stag", "s"},
-     "varnock: unrecognized option '--stag'\nvarnock: did you mean '--staging-area'?\n"},
+    {"swappedLetters", {"--fitler", "a"}, "varnock: unrecognized option '--fitler'\nvarnock: did you mean '--filter'?\n"},
+    {"prefixOfTwo", {"--filt", "a"}, "varnock: unrecognized option '--filt'\nvarnock: did you mean '--filter' or '--filter-name'?\n"},
+    {"prefixWithValue", {"--inp=x"}, "varnock: unrecognized option '--inp=x'\nvarnock: did you mean '--input' or '--input-format'?\n"},
+    {"uniquePrefix", {"--stag", "s"}, "varnock: unrecognized option '--stag'\nvarnock: did you mean '--staging-area'?\n"},
     {"upperCase", {"--VERSION"}, "varnock: unrecognized option '--VERSION'\n"},
-    {"missingHyphen",
-     {"--filtername=x"},
-     "varnock: unrecognized option '--filtername=x'\nvarnock: did you mean '--filter-name'?\n"},
+    {"missingHyphen", {"--filtername=x"}, "varnock: unrecognized option '--filtername=x'\nvarnock: did you mean '--filter-name'?\n"},
     {"nothingClose", {"--xyzzy"}, "varnock: unrecognized option '--xyzzy'\n"},
     {"oneLetterLong", {"--x"}, "varnock: unrecognized option '--x'\n"},
     {"emptyLongName", {"--=x"}, "varnock: unrecognized option '--=x'\n"},
-    {"singleDashHelp",
-     {"-help"},
-     "varnock: unrecognized option '-help'\nvarnock: did you mean '--help'?\n"},
-    {"singleDashWithValue",
-     {"-input-format=pcap"},
-     "varnock: unrecognized option '-input-format=pcap'\n"
-     "varnock: did you mean '--input-format'?\n"},
+    {"singleDashHelp", {"-help"}, "varnock: unrecognized option '-help'\nvarnock: did you mean '--help'?\n"},
+    {"singleDashWithValue", {"-input-format=pcap"}, "varnock: unrecognized option '-input-format=pcap'\nvarnock: did you mean '--input-format'?\n"},
     {"invalidShort", {"-x"}, "varnock: invalid option -- 'x'\n"},
     {"invalidInCluster", {"-vqf", "a"}, "varnock: invalid option -- 'q'\n"},
     {"nonAsciiShort", {"-\xc3\xa9"}, "varnock: unrecognized option '-\xc3\xa9'\n"},
     {"missingShortValue", {"-i"}, "varnock: option requires an argument -- 'i'\n"},
-    {"missingLongValue",
-     {"--input-format"},
-     "varnock: option '--input-format' requires an argument\n"},
+    {"missingLongValue", {"--input-format"}, "varnock: option '--input-format' requires an argument\n"},
     {"valueForFlag", {"--help=x"}, "varnock: option '--help' doesn't allow an argument\n"},
     {"operand", {"capture.pcap"}, "varnock: extra operand 'capture.pcap'\n"},
     {"operandAfterDoubleDash", {"--", "--help"}, "varnock: extra operand '--help'\n"},
     {"controlCharactersEscaped", {"a\nb\x1b[2J"}, "varnock: extra operand 'a\\nb\\x1b[2J'\n"},
     {"latin1KeptAsTyped", {"caf\xe9"}, "varnock: extra operand 'caf\xe9'\n"},
 };
+// clang-format on
 
 class UsageErrorCases : public testing::TestWithParam<UsageErrorCase>
 {};
