@@ -43,10 +43,10 @@ std::string formsOf(const RVOptionSpec& option, std::string_view separator)
     return forms + shellQuoted(option.longForm);
 }
 
-// Backslashes before the characters that _arguments reads in a spec's
+// Backslashes before the characters that _arguments reads in an option's
 // description or message, and before anything the shell would read when
 // _arguments evaluates a list of words.
-std::string zshSpecText(std::string_view text, bool forEvaluation)
+std::string zshArgumentsText(std::string_view text, bool forEvaluation)
 {
     std::string escaped;
     for (const char c : text) {
@@ -61,24 +61,24 @@ std::string zshSpecText(std::string_view text, bool forEvaluation)
     return escaped;
 }
 
-// The part of a zsh spec after the option: the message and the action.
-std::string zshValueSpec(const RVOptionSpec& option)
+// What follows an option in its _arguments description: the message and the action.
+std::string zshValueDescription(const RVOptionSpec& option)
 {
     const RVAcceptedValues values = acceptedValues(option.argument);
     switch (values.kind) {
     case RVAcceptedValues::Kind::fileNames:
-        return ':' + zshSpecText(option.argument, false) + ":_files";
+        return ':' + zshArgumentsText(option.argument, false) + ":_files";
     case RVAcceptedValues::Kind::words: {
         std::string list;
         for (const std::string_view word : values.words) {
-            list.append(list.empty() ? "" : " ").append(zshSpecText(word, true));
+            list.append(list.empty() ? "" : " ").append(zshArgumentsText(word, true));
         }
-        return ':' + zshSpecText(option.name, false) + ":(" + list + ')';
+        return ':' + zshArgumentsText(option.name, false) + ":(" + list + ')';
     }
     case RVAcceptedValues::Kind::anything:
         break;
     }
-    return ':' + zshSpecText(option.argument, false) + ": ";
+    return ':' + zshArgumentsText(option.argument, false) + ": ";
 }
 
 } // namespace
@@ -224,19 +224,20 @@ std::string renderZshCompletion(const RVOptionTable& table)
                          executable + ", generated from its option definitions.\n\n" +
                          "_arguments -s -S :";
     for (const RVOptionSpec& option : table.options()) {
-        const std::string description = '[' + zshSpecText(option.help, false) + ']';
+        const std::string description = '[' + zshArgumentsText(option.help, false) + ']';
         // Options that take a value may be repeated; the tool says which occurrence counts.
         if (!option.shortForm.empty()) {
-            const std::string spec =
-                option.takesValue
-                    ? '*' + std::string(option.shortForm) + '+' + description + zshValueSpec(option)
-                    : std::string(option.shortForm) + description;
-            script += " \\\n    " + shellQuoted(spec);
+            const std::string described = option.takesValue
+                                              ? '*' + std::string(option.shortForm) + '+' +
+                                                    description + zshValueDescription(option)
+                                              : std::string(option.shortForm) + description;
+            script += " \\\n    " + shellQuoted(described);
         }
-        const std::string spec = option.takesValue ? '*' + std::string(option.longForm) + '=' +
-                                                         description + zshValueSpec(option)
-                                                   : std::string(option.longForm) + description;
-        script += " \\\n    " + shellQuoted(spec);
+        const std::string described = option.takesValue
+                                          ? '*' + std::string(option.longForm) + '=' + description +
+                                                zshValueDescription(option)
+                                          : std::string(option.longForm) + description;
+        script += " \\\n    " + shellQuoted(described);
     }
     return script + '\n';
 }

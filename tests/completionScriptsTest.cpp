@@ -211,7 +211,8 @@ TEST_P(BashCompletion, completesInAPlainBash)
     }
     const std::string script =
         "source ./my-tool.bash && COMP_WORDS=(\"$@\") && COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) "
-        "&& spec=$(complete -p my-tool) && spec=${spec#*-F } && ${spec%% *} "
+        "&& registered=$(complete -p my-tool) && registered=${registered#*-F } && ${registered%% "
+        "*} "
         "&& printf '%s\\n' \"${COMPREPLY[@]}\"";
     std::vector<std::string> lines =
         folder.run("bash --norc --noprofile -c " + singleQuoted(script) + " bash" + words);

@@ -23,8 +23,8 @@ complete_bash() {
     eval "$1"; shift
     source "$0" || exit 1
     COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-    spec=$(complete -p varnock) || exit 1
-    spec=${spec#*-F }; "${spec%% *}" varnock "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
+    registered=$(complete -p varnock) || exit 1
+    registered=${registered#*-F }; "${registered%% *}" varnock "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
     printf "%s\n" "${COMPREPLY[@]}"' "$docs/varnock.bash" "$setup" "$@" | sort | paste -sd ' '
 }
 

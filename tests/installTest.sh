@@ -24,7 +24,7 @@ MANWIDTH=80 man -M "$prefix/share/man" varnock 2>&1 | col -b | grep -qx COPYRIGH
 got=$(bash --norc --noprofile -c '
   source "$1" || exit 1
   COMP_WORDS=(varnock --input-format ""); COMP_CWORD=2
-  spec=$(complete -p varnock) && spec=${spec#*-F } && "${spec%% *}"
+  registered=$(complete -p varnock) && registered=${registered#*-F } && "${registered%% *}"
   printf "%s\n" "${COMPREPLY[@]}"' bash "$prefix/share/bash-completion/completions/varnock" | sort | paste -sd ' ')
 [[ $got == "mtp3-hexstream pcap" ]] || fail "the installed bash completion gave '$got'"
 
