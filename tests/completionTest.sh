@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The generated completions through the real shells: the bash script in a
+# plain bash (and, where the package is installed, beside bash-completion),
+# the zsh and fish scripts through their shells' syntax checks, and fish's
+# completions through fish itself.
+# Usage: completionTest.sh DOCS-FOLDER
+set -euo pipefail
+docs=$(cd "$1" && pwd)
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch"
+touch isup.flt isup-old.flt monday.hex
+
+# Completes the words as COMP_WORDS, the last one being the word under the
+# cursor, with the function that the script registered for varnock.
+# $setup runs first, to load bash-completion or not.
+setup=:
+complete_bash() {
+  bash --norc --noprofile -c '
+    eval "$1"; shift
+    source "$0" || exit 1
+    COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    registered=$(complete -p varnock) || exit 1
+    registered=${registered#*-F }; "${registered%% *}" varnock "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
+    printf "%s\n" "${COMPREPLY[@]}"' "$docs/varnock.bash" "$setup" "$@" | sort | paste -sd ' '
+}
+
+expect_bash() {
+  local expected=$1; shift
+  local got
+  got=$(complete_bash "$@") || { fail "bash failed on: $*"; return; }
+  [[ $got == "$expected" ]] || fail "bash${setup:+ ($setup)}: '$*' gave '$got', not '$expected'"
+}
+
+check_bash() {
+  expect_bash "--filter --filter-name" varnock --fil
+  expect_bash "mtp3-hexstream pcap" varnock --input-format ""
+  expect_bash "mtp3-hexstream pcap" varnock --input-format =
+  expect_bash "pcap" varnock --input-format = p
+  expect_bash "--input-format=mtp3-hexstream --input-format=pcap" varnock --input-format=
+  expect_bash "isup-old.flt isup.flt monday.hex" varnock -f ""
+  expect_bash "isup-old.flt isup.flt" varnock -v --input x -f is
+  expect_bash "" varnock --filter-name ""
+}
+
+check_bash
+if [[ -f /usr/share/bash-completion/bash_completion ]]; then
+  setup="source /usr/share/bash-completion/bash_completion"
+  check_bash
+else
+  echo "bash-completion is not installed: checked in a plain bash only"
+fi
+
+zsh -n "$docs/_varnock" || fail "zsh -n rejects _varnock"
+fish --no-execute "$docs/varnock.fish" || fail "fish --no-execute rejects varnock.fish"
+
+expect_fish() {
+  local expected=$1 line=$2 got
+  got=$(fish --no-config -c "source '$docs/varnock.fish'; complete -C '$line'" | cut -f1 | sort | paste -sd ' ')
+  [[ $got == "$expected" ]] || fail "fish: '$line' gave '$got', not '$expected'"
+}
+expect_fish "--filter --filter-name" "varnock --fil"
+expect_fish "mtp3-hexstream pcap" "varnock --input-format "
+expect_fish "--input-format=mtp3-hexstream --input-format=pcap" "varnock --input-format="
+expect_fish "isup-old.flt isup.flt monday.hex" "varnock -f "
+exit $status
