@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <set>
 #include <utility>
 
 namespace {
@@ -104,13 +103,17 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
 {
     app_ = readApp(appDefinition_);
     shortIndex_.fill(none);
-    std::set<std::string_view> names;
+    longHead_.fill(none);
     options_.reserve(definitions_.size());
+    longNext_.reserve(definitions_.size());
     for (std::size_t index = 0; index < definitions_.size(); ++index) {
         const RVOptionSpec spec = readOption(definitions_[index], index);
-        if (!names.insert(spec.name).second) {
+        if (findLong(spec.name) != none) {
             fail(index, spec.name, "the name is defined twice");
         }
+        auto& head = longHead_[longBucket(spec.name)];
+        longNext_.push_back(head);
+        head = static_cast<int>(index);
         if (!spec.shortForm.empty()) {
             auto& slot = shortIndex_[static_cast<unsigned char>(spec.shortForm[1])];
             if (slot != none) {
@@ -136,15 +139,6 @@ int RVOptionTable::findStandardOption(std::string_view name) const
 
 int RVOptionTable::findLong(std::string_view name) const
 {
-    for (std::size_t index = 0; index < options_.size(); ++index) {
-        if (options_[index].name == name) {
-            return static_cast<int>(index);
-        }
-    }
-    return none;
-}
-
-int RVOptionTable::findShort(char letter) const
-{
-    return shortIndex_[static_cast<unsigned char>(letter)];
+    const int index = findLongBeforeEquals(name);
+    return index != none && option(index).name.size() == name.size() ? index : none;
 }
