@@ -24,13 +24,16 @@ template <std::size_t N> bool isOneOf(std::string_view key, const std::string_vi
     throw RVDefinitionError(message);
 }
 
+// A definition has a handful of entries: walking them costs less than
+// making a std::string of the key to search the map with.
 std::optional<std::string_view> lookUp(const RVDefinition& definition, std::string_view key)
 {
-    const auto found = definition.find(std::string(key));
-    if (found == definition.end()) {
-        return std::nullopt;
+    for (const auto& [entryKey, value] : definition) {
+        if (entryKey == key) {
+            return std::string_view(value);
+        }
     }
-    return std::string_view(found->second);
+    return std::nullopt;
 }
 
 // Names are lower-case words joined by hyphens, so that every long form can
