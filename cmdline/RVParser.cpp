@@ -11,16 +11,7 @@ public:
            std::vector<RVReading>* readings)
         : table_(table), arguments_(arguments), readings_(readings),
           values_(table.options().size()), flagCounts_(table.options().size(), 0)
-    {
-        // A value takes an argument of its own, so no option can have more
-        // values than there are arguments; the lists never move as they grow.
-        // Pages that no value reaches are never touched.
-        for (std::size_t index = 0; index < values_.size(); ++index) {
-            if (table.options()[index].takesValue) {
-                values_[index].reserve(arguments.size());
-            }
-        }
-    }
+    {}
 
     RVParseResult run()
     {
