@@ -6,10 +6,19 @@
 #include <stdlib.h>
 #include <string.h>
 
-enum input_format { INPUT_FORMAT_MTP3_HEXSTREAM = 0, INPUT_FORMAT_PCAP_FILE = 1 };
+enum input_format
+{
+    INPUT_FORMAT_MTP3_HEXSTREAM = 0,
+    INPUT_FORMAT_PCAP_FILE = 1
+};
 
 /* Values for the options that have no short form. */
-enum { OPTION_STAGING_AREA = 256, OPTION_FILTER_NAME, OPTION_INPUT_FORMAT };
+enum
+{
+    OPTION_STAGING_AREA = 256,
+    OPTION_FILTER_NAME,
+    OPTION_INPUT_FORMAT
+};
 
 static const struct option long_options[] = {
     {"version", no_argument, NULL, 'V'},
@@ -23,7 +32,7 @@ static const struct option long_options[] = {
     {NULL, 0, NULL, 0},
 };
 
-static void usage_error(const char *program)
+static void usage_error(const char* program)
 {
     fprintf(stderr, "Try '%s --help' for more information.\n", program);
     exit(2);
@@ -31,19 +40,19 @@ static void usage_error(const char *program)
 
 /* The work done on one input. Kept out of line, as varnock's is, so that the
  * walk over the inputs is not optimised away. */
-__attribute__((noinline)) static void process_input(const char *input)
+__attribute__((noinline)) static void process_input(const char* input)
 {
     __asm__ volatile("" : : "r"(input) : "memory");
 }
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
-    const char *filter_file_name = NULL;
-    const char *staging_area_file_name = NULL;
-    const char *filter_name = NULL;
-    const char *input_format_text = NULL;
+    const char* filter_file_name = NULL;
+    const char* staging_area_file_name = NULL;
+    const char* filter_name = NULL;
+    const char* input_format_text = NULL;
     enum input_format input_format = INPUT_FORMAT_MTP3_HEXSTREAM;
-    const char **inputs = NULL;
+    const char** inputs = NULL;
     size_t input_count = 0;
     size_t input_capacity = 0;
     int verbose = 0;
