@@ -25,9 +25,12 @@ RVOptionValue& RVOptionValue::operator=(const RVOptionValue& other)
 RVOptionValue& RVOptionValue::operator=(RVOptionValue&& other) noexcept
 {
     if (this != &other) {
+        // other may live inside *this (an element of its list): take it out
+        // before destroying what *this holds.
+        RVOptionValue taken(std::move(other));
         destroy();
-        kind_ = other.kind_;
-        constructFrom(std::move(other));
+        kind_ = taken.kind_;
+        constructFrom(std::move(taken));
     }
     return *this;
 }

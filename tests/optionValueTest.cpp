@@ -55,6 +55,16 @@ TEST(OptionValue, copiesMovesAndAssignmentsKeepTheValue)
     }
 }
 
+// A value may be given one of its own elements.
+TEST(OptionValue, takesAnElementOfItself)
+{
+    V value = V::list({texts({"a", "b"}), V::text("c")});
+    value = value.asList()->front();
+    EXPECT_EQ(value, texts({"a", "b"}));
+    value = std::move(const_cast<V&>(value.asList()->back()));
+    EXPECT_EQ(value, V::text("b"));
+}
+
 TEST(OptionValue, kindsAreToldApart)
 {
     for (const Sample& left : samples) {
