@@ -95,9 +95,10 @@ done
 for name in $(inOrder 0); do
   result[ir,typical,$name]=$(instructions "${binary[$name]}" "${typical[@]}")
 done
-for size in "${sizes[@]}"; do
+for index in "${!sizes[@]}"; do
+  size=${sizes[$index]}
   mapfile -t words < <(inputWords "$size")
-  for name in $(inOrder "$size"); do
+  for name in $(inOrder $((index + 1))); do
     result[ir,$size,$name]=$(instructions "${binary[$name]}" "${words[@]}")
   done
 done
