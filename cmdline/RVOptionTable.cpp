@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <set>
 #include <utility>
 
 namespace {
@@ -25,13 +24,16 @@ template <std::size_t N> bool isOneOf(std::string_view key, const std::string_vi
     throw RVDefinitionError(message);
 }
 
+// A definition has a handful of entries: walking them costs less than
+// making a std::string of the key to search the map with.
 std::optional<std::string_view> lookUp(const RVDefinition& definition, std::string_view key)
 {
-    const auto found = definition.find(std::string(key));
-    if (found == definition.end()) {
-        return std::nullopt;
+    for (const auto& [entryKey, value] : definition) {
+        if (entryKey == key) {
+            return std::string_view(value);
+        }
     }
-    return std::string_view(found->second);
+    return std::nullopt;
 }
 
 // Names are lower-case words joined by hyphens, so that every long form can
@@ -104,13 +106,17 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
 {
     app_ = readApp(appDefinition_);
     shortIndex_.fill(none);
-    std::set<std::string_view> names;
+    longHead_.fill(none);
     options_.reserve(definitions_.size());
+    longNext_.reserve(definitions_.size());
     for (std::size_t index = 0; index < definitions_.size(); ++index) {
         const RVOptionSpec spec = readOption(definitions_[index], index);
-        if (!names.insert(spec.name).second) {
+        if (findLong(spec.name) != none) {
             fail(index, spec.name, "the name is defined twice");
         }
+        auto& head = longHead_[longBucket(spec.name)];
+        longNext_.push_back(head);
+        head = static_cast<int>(index);
         if (!spec.shortForm.empty()) {
             auto& slot = shortIndex_[static_cast<unsigned char>(spec.shortForm[1])];
             if (slot != none) {
@@ -136,15 +142,6 @@ int RVOptionTable::findStandardOption(std::string_view name) const
 
 int RVOptionTable::findLong(std::string_view name) const
 {
-    for (std::size_t index = 0; index < options_.size(); ++index) {
-        if (options_[index].name == name) {
-            return static_cast<int>(index);
-        }
-    }
-    return none;
-}
-
-int RVOptionTable::findShort(char letter) const
-{
-    return shortIndex_[static_cast<unsigned char>(letter)];
+    const int index = findLongBeforeEquals(name);
+    return index != none && option(index).name.size() == name.size() ? index : none;
 }

@@ -70,8 +70,29 @@ public:
 
     // Index of the option with this exact long name (without dashes), or none.
     int findLong(std::string_view name) const;
+    // Index of the option named by text up to its first '=' ("filter" in
+    // "filter=a.flt"), or by the whole text when it has none; none otherwise.
+    // Inline, because the parser asks it for every word.
+    int findLongBeforeEquals(std::string_view text) const
+    {
+        if (text.empty()) {
+            return none;
+        }
+        // A name holds no '=', so the one that text starts with, followed by
+        // '=' or by nothing, is the name before the first '='.
+        for (int index = longHead_[longBucket(text)]; index != none;
+             index = longNext_[static_cast<std::size_t>(index)]) {
+            const std::string_view name = option(index).name;
+            if (name.size() <= text.size() &&
+                (name.size() == text.size() || text[name.size()] == '=') &&
+                text.starts_with(name)) {
+                return index;
+            }
+        }
+        return none;
+    }
     // Index of the option whose short form is this letter, or none.
-    int findShort(char letter) const;
+    int findShort(char letter) const { return shortIndex_[static_cast<unsigned char>(letter)]; }
 
     // The standard options, known by name here and nowhere else; none when
     // the table does not define them.
@@ -82,11 +103,28 @@ public:
 private:
     int findStandardOption(std::string_view name) const;
 
+    // The bucket of a long name, from its first two characters (the second
+    // may be missing), for names and for texts where '=' ends the name. Most
+    // one-dash words ("-iNAME") fall in an empty bucket and need no compare.
+    static std::size_t longBucket(std::string_view text)
+    {
+        const unsigned first = static_cast<unsigned char>(text[0]);
+        const unsigned second =
+            text.size() > 1 && text[1] != '=' ? static_cast<unsigned char>(text[1]) : 0;
+        return (first * 31 + second) % bucketCount;
+    }
+
+    static constexpr std::size_t bucketCount = 256;
+
     std::vector<RVDefinition> definitions_;
     RVDefinition appDefinition_;
     std::vector<RVOptionSpec> options_;
     RVAppInfo app_;
     std::array<int, 256> shortIndex_{};
+    // The options chained by the bucket of their name: longHead_ holds the
+    // last one defined in each bucket, longNext_ the one before it.
+    std::array<int, bucketCount> longHead_{};
+    std::vector<int> longNext_;
     int helpIndex_ = none;
     int versionIndex_ = none;
     int verboseIndex_ = none;

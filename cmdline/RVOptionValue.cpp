@@ -1,58 +1,143 @@
 #include "cmdline/RVOptionValue.hpp"
 
+#include <new>
 #include <utility>
+
+RVOptionValue::RVOptionValue(const RVOptionValue& other) : kind_(other.kind_)
+{
+    constructFrom(other);
+}
+
+RVOptionValue::RVOptionValue(RVOptionValue&& other) noexcept : kind_(other.kind_)
+{
+    constructFrom(std::move(other));
+}
+
+RVOptionValue& RVOptionValue::operator=(const RVOptionValue& other)
+{
+    if (this != &other) {
+        RVOptionValue copy(other); // a copy that throws leaves *this as it was
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+RVOptionValue& RVOptionValue::operator=(RVOptionValue&& other) noexcept
+{
+    if (this != &other) {
+        // other may live inside *this (an element of its list): take it out
+        // before destroying what *this holds.
+        RVOptionValue taken(std::move(other));
+        destroy();
+        kind_ = taken.kind_;
+        constructFrom(std::move(taken));
+    }
+    return *this;
+}
+
+void RVOptionValue::constructFrom(const RVOptionValue& other)
+{
+    switch (kind_) {
+    case Kind::null:
+        break;
+    case Kind::text:
+        new (&text_) std::string(other.text_);
+        break;
+    case Kind::number:
+        number_ = other.number_;
+        break;
+    case Kind::list:
+        new (&items_) std::vector<RVOptionValue>(other.items_);
+        break;
+    case Kind::map:
+        new (&entries_) std::shared_ptr<const Map>(other.entries_);
+        break;
+    }
+}
+
+void RVOptionValue::constructFrom(RVOptionValue&& other) noexcept
+{
+    switch (kind_) {
+    case Kind::null:
+        break;
+    case Kind::text:
+        new (&text_) std::string(std::move(other.text_));
+        break;
+    case Kind::number:
+        number_ = other.number_;
+        break;
+    case Kind::list:
+        new (&items_) std::vector<RVOptionValue>(std::move(other.items_));
+        break;
+    case Kind::map:
+        new (&entries_) std::shared_ptr<const Map>(std::move(other.entries_));
+        break;
+    }
+}
+
+void RVOptionValue::destroyComposite() noexcept
+{
+    if (kind_ == Kind::list) {
+        items_.~vector();
+    } else if (kind_ == Kind::map) {
+        entries_.~shared_ptr();
+    }
+}
 
 RVOptionValue RVOptionValue::text(std::string value)
 {
     RVOptionValue result;
-    result.value_.emplace<std::string>(std::move(value));
+    new (&result.text_) std::string(std::move(value));
+    result.kind_ = Kind::text;
     return result;
 }
 
 RVOptionValue RVOptionValue::number(std::int64_t value)
 {
     RVOptionValue result;
-    result.value_.emplace<std::int64_t>(value);
+    result.number_ = value;
+    result.kind_ = Kind::number;
     return result;
 }
 
 RVOptionValue RVOptionValue::list(std::vector<RVOptionValue> items)
 {
     RVOptionValue result;
-    result.value_.emplace<std::vector<RVOptionValue>>(std::move(items));
+    new (&result.items_) std::vector<RVOptionValue>(std::move(items));
+    result.kind_ = Kind::list;
     return result;
 }
 
 RVOptionValue RVOptionValue::map(std::map<std::string, RVOptionValue> entries)
 {
     RVOptionValue result;
-    result.value_.emplace<std::shared_ptr<const Map>>(
-        std::make_shared<const Map>(std::move(entries)));
+    new (&result.entries_)
+        std::shared_ptr<const Map>(std::make_shared<const Map>(std::move(entries)));
+    result.kind_ = Kind::map;
     return result;
 }
 
-const std::string* RVOptionValue::asText() const
+RVOptionValue RVOptionValue::textList(std::span<const std::string_view> texts)
 {
-    return std::get_if<std::string>(&value_);
+    std::vector<RVOptionValue> items;
+    items.reserve(texts.size());
+    for (const std::string_view text : texts) {
+        items.emplace_back(InPlaceText(), text);
+    }
+    return list(std::move(items));
 }
 
 std::optional<std::int64_t> RVOptionValue::asNumber() const
 {
-    if (const auto* number = std::get_if<std::int64_t>(&value_)) {
-        return *number;
+    if (kind_ == Kind::number) {
+        return number_;
     }
     return std::nullopt;
 }
 
-const std::vector<RVOptionValue>* RVOptionValue::asList() const
-{
-    return std::get_if<std::vector<RVOptionValue>>(&value_);
-}
-
 const std::map<std::string, RVOptionValue>* RVOptionValue::asMap() const
 {
-    const auto* entries = std::get_if<std::shared_ptr<const Map>>(&value_);
-    return entries != nullptr ? entries->get() : nullptr;
+    return kind_ == Kind::map ? entries_.get() : nullptr;
 }
 
 bool operator==(const RVOptionValue& left, const RVOptionValue& right)

@@ -10,7 +10,7 @@ public:
     Parser(const RVOptionTable& table, std::span<const char* const> arguments,
            std::vector<RVReading>* readings)
         : table_(table), arguments_(arguments), readings_(readings),
-          values_(table.options().size()), counts_(table.options().size(), 0)
+          values_(table.options().size()), flagCounts_(table.options().size(), 0)
     {}
 
     RVParseResult run()
@@ -18,15 +18,15 @@ public:
         for (next_ = 0; next_ < arguments_.size();) {
             const std::size_t first = next_;
             const std::string_view word = arguments_[next_++];
-            if (word == "--") {
+            if (word.size() < 2 || word[0] != '-') { // a lone "-" too
+                fail({RVUsageError::Kind::extraOperand, std::string(word)});
+            } else if (word[1] != '-') {
+                readShortCluster(first, word);
+            } else if (word.size() > 2) {
+                readLong(first, word);
+            } else {
                 record(first, RVOptionTable::none, std::nullopt);
                 readOperands();
-            } else if (word.starts_with("--")) {
-                readLong(first, word);
-            } else if (word.size() > 1 && word.front() == '-') {
-                readShortCluster(first, word);
-            } else {
-                fail({RVUsageError::Kind::extraOperand, std::string(word)});
             }
         }
         return finish();
@@ -45,24 +45,26 @@ private:
     void readLong(std::size_t first, std::string_view word)
     {
         const std::string_view body = word.substr(2);
-        const std::size_t equals = body.find('=');
-        const int option = table_.findLong(body.substr(0, equals));
+        const int option = table_.findLongBeforeEquals(body);
         if (option == RVOptionTable::none) {
             fail({RVUsageError::Kind::unknownOption, std::string(word)});
             return;
         }
+        // Whatever follows the name is "=value".
+        const std::size_t nameLength = table_.option(option).name.size();
+        const bool joinedValue = body.size() > nameLength;
         if (!table_.option(option).takesValue) {
-            if (equals != std::string_view::npos) {
+            if (joinedValue) {
                 fail({RVUsageError::Kind::unexpectedValue, std::string(word), 0, option});
                 return;
             }
-            take(first, option, std::nullopt);
+            takeFlag(first, option);
             return;
         }
-        if (equals != std::string_view::npos) {
-            take(first, option, body.substr(equals + 1));
+        if (joinedValue) {
+            takeValue(first, option, body.substr(nameLength + 1));
         } else if (next_ < arguments_.size()) {
-            take(first, option, std::string_view(arguments_[next_++]));
+            takeValue(first, option, arguments_[next_++]);
         } else {
             fail({RVUsageError::Kind::missingValue, std::string(word), 0, option});
         }
@@ -83,13 +85,13 @@ private:
                 continue;
             }
             if (!table_.option(option).takesValue) {
-                take(first, option, std::nullopt);
+                takeFlag(first, option);
                 continue;
             }
             if (position + 1 < word.size()) {
-                take(first, option, word.substr(position + 1));
+                takeValue(first, option, word.substr(position + 1));
             } else if (next_ < arguments_.size()) {
-                take(first, option, std::string_view(arguments_[next_++]));
+                takeValue(first, option, arguments_[next_++]);
             } else {
                 fail({RVUsageError::Kind::missingValue, std::string(word), letter, option});
             }
@@ -101,21 +103,26 @@ private:
     // getopt would quietly read as a cluster of short options.
     int longNameSpelledBy(std::string_view body) const
     {
-        const std::string_view name = body.substr(0, body.find('='));
-        return name.size() > 1 ? table_.findLong(name) : RVOptionTable::none;
+        const int option = table_.findLongBeforeEquals(body);
+        return option != RVOptionTable::none && table_.option(option).name.size() > 1
+                   ? option
+                   : RVOptionTable::none;
     }
 
-    void take(std::size_t first, int option, std::optional<std::string_view> value)
+    void takeFlag(std::size_t first, int option)
     {
-        const auto index = static_cast<std::size_t>(option);
-        ++counts_[index];
-        if (value) {
-            values_[index].push_back(RVOptionValue::text(std::string(*value)));
-        } else if (!action_ && option == table_.helpIndex()) {
+        ++flagCounts_[static_cast<std::size_t>(option)];
+        if (!action_ && option == table_.helpIndex()) {
             action_ = RVStandardAction::help;
         } else if (!action_ && option == table_.versionIndex()) {
             action_ = RVStandardAction::version;
         }
+        record(first, option, std::nullopt);
+    }
+
+    void takeValue(std::size_t first, int option, std::string_view value)
+    {
+        values_[static_cast<std::size_t>(option)].push_back(value);
         record(first, option, value);
     }
 
@@ -136,14 +143,16 @@ private:
     RVParseResult finish()
     {
         RVParseResult result;
-        for (std::size_t index = 0; index < counts_.size(); ++index) {
-            if (counts_[index] == 0) {
-                continue;
-            }
+        for (std::size_t index = 0; index < values_.size(); ++index) {
             const RVOptionSpec& spec = table_.options()[index];
-            result.params.emplace(spec.name, spec.takesValue
-                                                 ? RVOptionValue::list(std::move(values_[index]))
-                                                 : RVOptionValue::number(counts_[index]));
+            if (spec.takesValue && !values_[index].empty()) {
+                // The texts are copied only now that the whole line has been
+                // read, each list at once at its final size.
+                result.params.emplace(spec.name, RVOptionValue::textList(values_[index]));
+                values_[index] = {};
+            } else if (flagCounts_[index] > 0) {
+                result.params.emplace(spec.name, RVOptionValue::number(flagCounts_[index]));
+            }
         }
         result.action = action_;
         result.error = std::move(error_);
@@ -153,8 +162,8 @@ private:
     const RVOptionTable& table_;
     std::span<const char* const> arguments_;
     std::vector<RVReading>* readings_;
-    std::vector<std::vector<RVOptionValue>> values_;
-    std::vector<std::int64_t> counts_;
+    std::vector<std::vector<std::string_view>> values_; // into the arguments
+    std::vector<std::int64_t> flagCounts_;              // for the options that take no value
     std::size_t next_ = 0;
     std::optional<RVStandardAction> action_;
     std::optional<RVUsageError> error_;

@@ -69,4 +69,29 @@ TEST(OptionTable, digitShortFormsAndTablesWithoutStandardOptionsAreFine)
     EXPECT_EQ(table.helpIndex(), RVOptionTable::none);
 }
 
+// Long names are looked up by their first two characters; "aa" and "ii"
+// land in the same bucket, so both must still be told apart there.
+TEST(OptionTable, longNamesAreFoundWhateverTheyShareABucketWith)
+{
+    const RVOptionTable table({{{"name", "aa"}, {"long", "--aa"}, {"help", "x"}},
+                               {{"name", "ii"}, {"long", "--ii"}, {"help", "x"}},
+                               {{"name", "i"}, {"long", "--i"}, {"help", "x"}},
+                               {{"name", "ii-x"}, {"long", "--ii-x"}, {"help", "x"}}},
+                              {{"executable", "t"}, {"version", "1"}});
+    const struct
+    {
+        const char* text;
+        int exact;        // findLong
+        int beforeEquals; // findLongBeforeEquals
+    } rows[] = {
+        {"aa", 0, 0},    {"ii", 1, 1},   {"i", 2, 2},      {"ii-x", 3, 3},
+        {"ii=v", -1, 1}, {"i=v", -1, 2}, {"ii-x=", -1, 3}, {"ii-", -1, -1},
+        {"iii", -1, -1}, {"a", -1, -1},  {"", -1, -1},     {"=v", -1, -1},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(table.findLong(row.text), row.exact) << row.text;
+        EXPECT_EQ(table.findLongBeforeEquals(row.text), row.beforeEquals) << row.text;
+    }
+}
+
 } // namespace
