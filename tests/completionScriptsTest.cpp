@@ -22,18 +22,17 @@ struct AcceptedValuesCase
     friend void PrintTo(const AcceptedValuesCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const AcceptedValuesCase acceptedValuesCases[] = {
     {"fileName", "filename", Kind::fileNames, {}},
-    {"wordsWithDefaultNote",
-     "{mtp3-hexstream (default) | pcap}",
-     Kind::words,
-     {"mtp3-hexstream", "pcap"}},
+    {"wordsWithDefaultNote", "{mtp3-hexstream (default) | pcap}", Kind::words, {"mtp3-hexstream", "pcap"}},
     {"wordsWithoutSpaces", "{a|b|c}", Kind::words, {"a", "b", "c"}},
     {"otherPlaceholder", "filter-name", Kind::anything, {}},
     {"fileNameIsExact", "FILENAME", Kind::anything, {}},
     {"emptyAlternative", "{a | | b}", Kind::anything, {}},
     {"unclosedList", "{a | b", Kind::anything, {}},
 };
+// clang-format on
 
 class AcceptedValues : public testing::TestWithParam<AcceptedValuesCase>
 {};
@@ -57,6 +56,7 @@ struct QuotingCase
     friend void PrintTo(const QuotingCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const QuotingCase quotingCases[] = {
     {"plainWord", "--input-format", "--input-format", "--input-format"},
     {"empty", "", "''", "''"},
@@ -65,6 +65,7 @@ const QuotingCase quotingCases[] = {
     {"expansions", "$(x)`y`*${z}", "'$(x)`y`*${z}'", "'$(x)`y`*${z}'"},
     {"leadingEquals", "=ls", "'=ls'", "'=ls'"}, // zsh would expand it to a path
 };
+// clang-format on
 
 class Quoting : public testing::TestWithParam<QuotingCase>
 {};
@@ -186,6 +187,7 @@ std::vector<std::string> prefixed(const std::string& prefix, std::vector<std::st
     return words;
 }
 
+// clang-format off
 const BashCase bashCases[] = {
     {"everyOptionAfterAFlag", {"my-tool", "-q", ""}, {"--mode", "-F", "--file", "-q", "--quiet"}},
     {"wordsAfterTheOption", {"my-tool", "--mode", ""}, hostileWords},
@@ -196,6 +198,7 @@ const BashCase bashCases[] = {
     {"filesJoinedToTheShortForm", {"my-tool", "-Fal"}, {"-Falpha.txt", "-Falso"}},
     {"filesInOneWordEquals", {"my-tool", "--file=al"}, {"--file=alpha.txt", "--file=also"}},
 };
+// clang-format on
 
 class BashCompletion : public testing::TestWithParam<BashCase>
 {};

@@ -13,6 +13,7 @@ struct ManTextCase
     friend void PrintTo(const ManTextCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const ManTextCase manTextCases[] = {
     {"plainWords", "shows the help screen", "shows the help screen"},
     {"hyphensAreMinusSigns", "--input-format -", "\\-\\-input\\-format \\-"},
@@ -23,6 +24,7 @@ const ManTextCase manTextCases[] = {
     {"lineBreakCannotStartARequest", "a\n.SH b\t\x7f", "a .SH b  "},
     {"innerDotsAndQuotesStay", "a.b 'c' \"d\"", "a.b 'c' \"d\""},
 };
+// clang-format on
 
 class ManText : public testing::TestWithParam<ManTextCase>
 {};
@@ -44,20 +46,9 @@ struct TextsFileCase
     friend void PrintTo(const TextsFileCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const TextsFileCase textsFileCases[] = {
-    {"everyKeyWithContinuations",
-     "# a comment\n"
-     "summary: do a thing\n"
-     "\n"
-     "description: first\n"
-     "  paragraph\n"
-     "description: second\r\n"
-     "example: tool -x\n"
-     "explanation: does\n"
-     "\tx\n"
-     "example: tool\n",
-     {"do a thing", {"first paragraph", "second"}, {{"tool -x", "does x"}, {"tool", ""}}, ""},
-     ""},
+    {"everyKeyWithContinuations", "# a comment\nsummary: do a thing\n\ndescription: first\n  paragraph\ndescription: second\r\nexample: tool -x\nexplanation: does\n\tx\nexample: tool\n", {"do a thing", {"first paragraph", "second"}, {{"tool -x", "does x"}, {"tool", ""}}, ""}, ""},
     {"summaryOnly", "summary:\n  continued", {"continued", {}, {}, ""}, ""},
     {"missingSummary", "description: x\n", {}, "the summary is missing"},
     {"secondSummary", "summary: a\nsummary: b\n", {}, "line 2: a second summary"},
@@ -65,11 +56,9 @@ const TextsFileCase textsFileCases[] = {
     {"noKey", "summary: a\njust words\n", {}, "line 2: expected \"key: text\""},
     {"continuationFirst", "  x\nsummary: a\n", {}, "line 1: a continued line"},
     {"explanationWithoutExample", "summary: a\nexplanation: x\n", {}, "line 2: an explanation"},
-    {"secondExplanation",
-     "summary: a\nexample: t\nexplanation: x\nexplanation: y\n",
-     {},
-     "line 4: an explanation"},
+    {"secondExplanation", "summary: a\nexample: t\nexplanation: x\nexplanation: y\n", {}, "line 4: an explanation"},
 };
+// clang-format on
 
 class TextsFile : public testing::TestWithParam<TextsFileCase>
 {};
@@ -188,6 +177,7 @@ struct ExampleCase
     friend void PrintTo(const ExampleCase& row, std::ostream* out) { *out << row.name; }
 };
 
+// clang-format off
 const ExampleCase exampleCases[] = {
     {"optionsOfTheTable", "tl -h --mode=slow --mode fast", ""},
     {"afterAPipe", "cat x | tl --mode slow", ""},
@@ -197,6 +187,7 @@ const ExampleCase exampleCases[] = {
     {"strayWord", "tl slow", "example 1:"},
     {"notTheTool", "other --mode slow", "example 1: it does not run 'tl'"},
 };
+// clang-format on
 
 class ManPageExample : public testing::TestWithParam<ExampleCase>
 {};

@@ -16,6 +16,7 @@ struct Sample
     RVOptionValue value;
 };
 
+// clang-format off
 const Sample samples[] = {
     {"null", V()},
     {"emptyText", V::text("")},
@@ -26,6 +27,7 @@ const Sample samples[] = {
     {"nestedList", V::list({texts({"a", "b"}), V::number(1), V()})},
     {"map", V::map({{"k", texts({"v"})}, {"n", V::number(2)}})},
 };
+// clang-format on
 
 // Every way of making a value from another gives an equal value, whatever
 // the kind the target held before.
