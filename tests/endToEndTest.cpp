@@ -1,5 +1,6 @@
 // Runs the built binary as a user or a script would, and checks its exit
-// status and both output streams.
+// status and both output streams. With VARNOCK_LAUNCHER set (a command such
+// as "valgrind --error-exitcode=1 -q"), every run goes through it.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -7,11 +8,16 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,13 +26,21 @@ namespace {
 enum class Stdin
 {
     devNull,
-    openPipe
+    openPipe, // never written, never closed
+    endlessPipe,
+    closed
 };
 enum class Stdout
 {
     pipe,
     devFull,
     closed
+};
+enum class Start
+{
+    plain,
+    argcZero, // through a shim that hands main argc 0
+    traced    // under strace, which must see no named file opened and no read of standard input
 };
 
 struct Expected
@@ -54,6 +68,7 @@ struct EndToEndCase
     std::optional<std::string> programName = "varnock"; // nullopt: an empty vector
     Stdin input = Stdin::devNull;
     Stdout output = Stdout::pipe;
+    Start start = Start::plain;
     // Lets a failing row print by its name instead of as bytes.
     friend void PrintTo(const EndToEndCase& row, std::ostream* out) { *out << row.name; }
 };
@@ -80,18 +95,95 @@ void drainInto(int& fd, std::string& sink)
     }
 }
 
-Outcome launch(const EndToEndCase& row)
+std::vector<std::string> launcherWords()
 {
+    const char* launcher = std::getenv("VARNOCK_LAUNCHER");
+    std::istringstream text(launcher != nullptr ? launcher : "");
     std::vector<std::string> words;
+    for (std::string word; text >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+struct Command
+{
+    std::string path;
+    std::vector<std::string> argv;
+    std::vector<std::string> environment;
+};
+
+// A tool in front of the program (valgrind, strace) is handed the name
+// varnock and finds it through PATH, so that argv[0] stays "varnock".
+Command commandFor(const EndToEndCase& row, const std::string& straceLog)
+{
+    std::vector<std::string> tool = launcherWords();
+    const std::string binary =
+        !tool.empty() || row.start == Start::argcZero ? VARNOCK_DYNAMIC_BINARY : VARNOCK_BINARY;
+    Command command{binary, {}, {}};
+    if (row.start == Start::traced) {
+        const char* trace = "trace=%file,read,readv,pread64,preadv,preadv2";
+        tool = {VARNOCK_STRACE, "-f", "-o", straceLog, "-e", trace};
+        // A sanitized varnock's leak check cannot run under ptrace; other rows do it.
+        command.environment = {"ASAN_OPTIONS=detect_leaks=0"};
+    } else if (row.start == Start::argcZero) {
+        // A sanitized varnock would refuse a library preloaded ahead of its runtime.
+        command.environment = {"LD_PRELOAD=" VARNOCK_ARGC_ZERO_SHIM,
+                               "ASAN_OPTIONS=verify_asan_link_order=0"};
+    }
+    if (!tool.empty()) {
+        command.path = tool.front();
+        command.argv = tool;
+        command.environment.push_back("PATH=" + binary.substr(0, binary.rfind('/')));
+    }
     if (row.programName) {
-        words.push_back(*row.programName);
+        command.argv.push_back(*row.programName);
     }
-    words.insert(words.end(), row.words.begin(), row.words.end());
-    std::vector<char*> argv;
+    command.argv.insert(command.argv.end(), row.words.begin(), row.words.end());
+    return command;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& words)
+{
+    std::vector<char*> pointers;
     for (std::string& word : words) {
-        argv.push_back(word.data());
+        pointers.push_back(word.data());
     }
-    argv.push_back(nullptr);
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// Standard input becomes a pipe that a writer of its own fills until the
+// reader is gone. The writer is orphaned at once, so that no strace or
+// valgrind in front of varnock sees a child it does not know end.
+void feedStandardInputForever()
+{
+    int feed[2];
+    if (pipe(feed) != 0) {
+        _exit(126);
+    }
+    if (const pid_t middle = fork(); middle != 0) {
+        waitpid(middle, nullptr, 0);
+    } else {
+        if (fork() == 0) {
+            close(feed[0]);
+            close(STDOUT_FILENO);
+            close(STDERR_FILENO);
+            const std::string chunk(4096, 'x');
+            while (write(feed[1], chunk.data(), chunk.size()) > 0) {
+            }
+        }
+        _exit(0);
+    }
+    dup2(feed[0], STDIN_FILENO);
+    close(feed[0]);
+    close(feed[1]);
+}
+
+Outcome launch(const EndToEndCase& row, Command command)
+{
+    std::vector<char*> argv = pointersTo(command.argv);
+    std::vector<char*> environment = pointersTo(command.environment);
 
     int outPipe[2], errPipe[2], inPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0 || pipe(inPipe) != 0) {
@@ -100,6 +192,12 @@ Outcome launch(const EndToEndCase& row)
     }
     const pid_t child = fork();
     if (child == 0) {
+        // The kernel gives the argument vector at most a quarter of the stack limit.
+        rlimit stack{};
+        getrlimit(RLIMIT_STACK, &stack);
+        stack.rlim_cur =
+            std::max<rlim_t>(stack.rlim_cur, std::min<rlim_t>(256 << 20, stack.rlim_max));
+        setrlimit(RLIMIT_STACK, &stack);
         if (row.input == Stdin::openPipe) {
             dup2(inPipe[0], STDIN_FILENO);
         } else {
@@ -118,8 +216,12 @@ Outcome launch(const EndToEndCase& row)
              {outPipe[0], outPipe[1], errPipe[0], errPipe[1], inPipe[0], inPipe[1]}) {
             close(fd);
         }
-        char* const noEnvironment[] = {nullptr};
-        execve(VARNOCK_BINARY, argv.data(), noEnvironment);
+        if (row.input == Stdin::closed) {
+            close(STDIN_FILENO);
+        } else if (row.input == Stdin::endlessPipe) {
+            feedStandardInputForever();
+        }
+        execve(command.path.c_str(), argv.data(), environment.data());
         _exit(127);
     }
     // The write end of standard input stays open until the child is done, so
@@ -294,6 +396,7 @@ const EndToEndCase endToEndCases[] = {
      exactly(""),
      "varnock",
      Stdin::openPipe},
+    // execve with no words at all: the kernel hands the program one empty word.
     {"emptyArgumentVector", {}, 0, exactly(""), exactly(""), std::nullopt},
     {"emptyProgramNameFallsBack",
      {"-x"},
@@ -308,7 +411,109 @@ const EndToEndCase endToEndCases[] = {
      startingWith("Usage: vk\xe9 [OPTION]...\n"),
      exactly(""),
      "vk\xe9"},
+    // Hostile starts. Whatever the line holds: a silent exit 0, or one error
+    // line and exit 2, or, when standard output refuses, a message and exit 1.
+    {"trueArgcZero", // the shim hides every word, so --bogus is never seen
+     {"--bogus"},
+     0,
+     exactly(""),
+     exactly(""),
+     "varnock",
+     Stdin::devNull,
+     Stdout::pipe,
+     Start::argcZero},
+    {"notUtf8InError",
+     {"--caf\xe9"},
+     2,
+     exactly(""),
+     exactly("vk\xff: unrecognized option '--caf\xe9'\n" + tryHelp),
+     "vk\xff"},
+    // execve takes one word of at most 128 KiB with its NUL; the error line
+    // is then twice a pipe's buffer.
+    {"largestWordExecveTakes",
+     {std::string(128 * 1024 - 1, 'x')},
+     2,
+     exactly(""),
+     exactly("varnock: extra operand '" + std::string(128 * 1024 - 1, 'x') + "'\n" + tryHelp)},
+    {"hundredThousandArguments", std::vector<std::string>(100000, "--input=capture.pcap"), 0,
+     exactly(""), exactly("")},
+    {"lonelyDash", {"-"}, 2, exactly(""), exactly("varnock: extra operand '-'\n" + tryHelp)},
+    {"doubleDashAlone", {"--"}, 0, exactly(""), exactly("")},
+    {"tripleDash",
+     {"---x"},
+     2,
+     exactly(""),
+     exactly("varnock: unrecognized option '---x'\n" + tryHelp)},
+    {"dashEquals", {"-="}, 2, exactly(""), exactly("varnock: invalid option -- '='\n" + tryHelp)},
+    {"emptyLongName",
+     {"--=x"},
+     2,
+     exactly(""),
+     exactly("varnock: unrecognized option '--=x'\n" + tryHelp)},
+    {"optionAfterDoubleDash",
+     {"--", "-h"},
+     2,
+     exactly(""),
+     exactly("varnock: extra operand '-h'\n" + tryHelp)},
+    {"helpToClosedOutput",
+     {"-h"},
+     1,
+     exactly(""),
+     exactly("varnock: write error: Bad file descriptor\n"),
+     "varnock",
+     Stdin::devNull,
+     Stdout::closed},
+    {"versionToFullDevice",
+     {"--version"},
+     1,
+     exactly(""),
+     exactly("varnock: write error: No space left on device\n"),
+     "varnock",
+     Stdin::devNull,
+     Stdout::devFull},
+    {"standardInputClosed", {"-i", "-"}, 0, exactly(""), exactly(""), "varnock", Stdin::closed},
+    {"standardInputEndless",
+     {"-i", "-"},
+     0,
+     exactly(""),
+     exactly(""),
+     "varnock",
+     Stdin::endlessPipe},
+    {"namedFilesNeverTouched",
+     {"-f", "a.flt", "--staging-area", "s.stg", "-i", "in.hex", "-i", "-"},
+     0,
+     exactly(""),
+     exactly(""),
+     "varnock",
+     Stdin::endlessPipe,
+     Stdout::pipe,
+     Start::traced},
 };
+
+// The traced run named its files, and standard input, only as option values:
+// strace must show nothing opened by those names and nothing read from 0.
+void expectNothingTouched(const EndToEndCase& row, const std::string& straceLog)
+{
+    std::stringstream log;
+    log << std::ifstream(straceLog).rdbuf();
+    unlink(straceLog.c_str());
+    EXPECT_NE(log.str().find("+++ exited with 0 +++"), std::string::npos)
+        << "strace did not follow the run:\n"
+        << log.str();
+    for (std::string line; std::getline(log, line);) {
+        if (line.find("execve(") != std::string::npos) {
+            continue; // the start itself names every word
+        }
+        for (const std::string& word : row.words) {
+            EXPECT_TRUE(word.starts_with("-") || line.find('"' + word + '"') == std::string::npos)
+                << line;
+        }
+        for (const char* readOfStandardInput :
+             {"read(0,", "readv(0,", "pread64(0,", "preadv(0,", "preadv2(0,"}) {
+            EXPECT_EQ(line.find(readOfStandardInput), std::string::npos) << line;
+        }
+    }
+}
 
 class EndToEndCases : public testing::TestWithParam<EndToEndCase>
 {};
@@ -316,11 +521,19 @@ class EndToEndCases : public testing::TestWithParam<EndToEndCase>
 TEST_P(EndToEndCases, behavesAsAUserExpects)
 {
     const EndToEndCase& row = GetParam();
-    const Outcome outcome = launch(row);
+    if (!launcherWords().empty() && row.programName != "varnock") {
+        GTEST_SKIP() << "a launcher starts the program as varnock, whatever the row's argv[0]";
+    }
+    const std::string straceLog =
+        testing::TempDir() + "varnock-" + row.name + "-" + std::to_string(getpid()) + ".strace";
+    const Outcome outcome = launch(row, commandFor(row, straceLog));
     ASSERT_FALSE(outcome.timedOut) << "the run did not end";
     EXPECT_EQ(outcome.status, row.status);
     expectStream(outcome.out, row.out, "standard output");
     expectStream(outcome.err, row.err, "standard error");
+    if (row.start == Start::traced) {
+        expectNothingTouched(row, straceLog);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EndToEnd, EndToEndCases, testing::ValuesIn(endToEndCases),

@@ -54,6 +54,10 @@ const ParseCase parseCases[] = {
     {"doubleDashEndsOptions", {"-v", "--"}, {{"verbose", V::number(1)}}},
     {"latin1ValueKept", {"-f", "caf\xe9"}, {{"filter", texts({"caf\xe9"})}}},
     {"numberStaysText", {"--filter-name", "007"}, {{"filter-name", texts({"007"})}}},
+    // Larger than execve lets a word be, so only reachable in process.
+    {"oneMebibyteValue",
+     {"-f", std::string(1 << 20, 'x')},
+     {{"filter", V::list({V::text(std::string(1 << 20, 'x'))})}}},
     {"help", {"--help"}, {{"help", V::number(1)}}, RVStandardAction::help},
     {"version", {"-V"}, {{"version", V::number(1)}}, RVStandardAction::version},
     {"firstOfHelpAndVersionWins",

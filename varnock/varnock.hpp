@@ -35,6 +35,8 @@ struct RunSettings
     std::optional<std::string> filterName;
     Varnock_InputFormat inputFormat = Varnock_InputFormat_mtp3_hexstream;
     std::vector<std::string> inputs; // in command-line order; "-" is standard input
+
+    friend bool operator==(const RunSettings&, const RunSettings&) = default;
 };
 
 // Of a repeated single-valued option the first occurrence counts; an input

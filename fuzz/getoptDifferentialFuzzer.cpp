@@ -1,0 +1,143 @@
+// Differential fuzzing of the command-line service against glibc's getopt_long
+// given the same eight options. The input is the words after the program name,
+// each ended by a NUL byte, so words can be empty, huge, numerous or not UTF-8.
+// A line the two read differently where they are meant to agree is printed,
+// and the run aborts so that libFuzzer keeps it.
+#include "cmdline/RVParser.hpp"
+#include "varnock/varnock.hpp"
+
+#include <getopt.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string_view>
+
+namespace {
+
+// The real table as getopt_long takes it: "Vvhf:i:" and eight long options,
+// with no '+' in front, so getopt_long permutes operands to the end.
+struct GetoptOptions
+{
+    RVOptionTable table{makeCommandLineDefinition(), makeAppDefinition("varnock")};
+    std::vector<std::string> names;
+    std::string shortOptions;
+    std::vector<option> longOptions;
+
+    GetoptOptions()
+    {
+        names.reserve(table.options().size()); // longOptions points into them
+        for (const RVOptionSpec& spec : table.options()) {
+            if (!spec.shortForm.empty()) {
+                shortOptions.append(1, spec.shortForm[1]).append(spec.takesValue ? ":" : "");
+            }
+            longOptions.push_back({names.emplace_back(spec.name).c_str(),
+                                   spec.takesValue ? required_argument : no_argument, nullptr,
+                                   256 + int(longOptions.size())});
+        }
+        longOptions.push_back({});
+    }
+};
+
+struct GetoptReading
+{
+    bool error = false;
+    RVParams params;
+    std::optional<RVStandardAction> action;
+    RunSettings settings;                // first occurrence counts, as in the front end
+    std::set<std::string_view> operands; // what permutation left after the options
+    std::set<std::string_view> expanded; // "--verb", read as "--verbose"
+    std::set<std::string_view> joined;   // "-fVALUE" and "-input=x", read as -i "nput=x"
+};
+
+GetoptReading readWithGetopt(const GetoptOptions& known, std::vector<char*> argv) // permuted
+{
+    const RVOptionTable& table = known.table;
+    optind = 0; // glibc starts afresh
+    opterr = 0;
+    GetoptReading reading;
+    std::map<std::string, std::vector<std::string>> texts; // option name to values, "" for a flag
+    const int argc = int(argv.size()) - 1;
+    for (int c; (c = getopt_long(argc, argv.data(), known.shortOptions.c_str(),
+                                 known.longOptions.data(), nullptr)) != -1;) {
+        const int option = c >= 256 ? c - 256 : table.findShort(char(c));
+        if (option == RVOptionTable::none) { // getopt_long's '?'
+            reading.error = true;
+            continue;
+        }
+        const bool valueIsNextWord = optarg != nullptr && optarg == argv[optind - 1];
+        const std::string_view word = argv[optind - (valueIsNextWord ? 2 : 1)];
+        if (c >= 256 && word.substr(2, word.find('=') - 2) != known.names[option]) {
+            reading.expanded.insert(word);
+        } else if (c < 256 && optarg != nullptr && !valueIsNextWord && optarg == word.data() + 2) {
+            reading.joined.insert(word);
+        }
+        texts[known.names[option]].emplace_back(optarg != nullptr ? optarg : "");
+        if (!reading.action && (option == table.helpIndex() || option == table.versionIndex())) {
+            reading.action =
+                option == table.helpIndex() ? RVStandardAction::help : RVStandardAction::version;
+        }
+    }
+    reading.operands.insert(argv.begin() + optind, argv.begin() + argc);
+    for (const auto& [name, given] : texts) {
+        std::vector<RVOptionValue> values;
+        for (const std::string& text : given) {
+            values.push_back(RVOptionValue::text(text));
+        }
+        reading.params.emplace(name, table.option(table.findLong(name)).takesValue
+                                         ? RVOptionValue::list(values)
+                                         : RVOptionValue::number(std::int64_t(values.size())));
+    }
+    const auto first = [&](const char* name) {
+        return texts[name].empty() ? std::nullopt : std::optional(texts[name].front());
+    };
+    const bool pcap = first("input-format") == "pcap";
+    reading.settings = {first("filter"), first("staging-area"), first("filter-name"),
+                        pcap ? Varnock_InputFormat_pcap_file : Varnock_InputFormat_mtp3_hexstream,
+                        texts["input"]};
+    return reading;
+}
+
+// The one place where the service is meant to differ from getopt_long: it
+// rejects lines that getopt_long accepts, as it keeps an operand (a word such
+// as "a", "-", "" or any word after "--"), expands "--verb" to "--verbose", or
+// reads "-input=x" as -i with the value "nput=x". Error texts never count.
+bool meantToDiffer(const RVUsageError& error, const GetoptReading& getopt)
+{
+    using Kind = RVUsageError::Kind;
+    return (error.kind == Kind::extraOperand && getopt.operands.contains(error.word)) ||
+           (error.kind == Kind::unknownOption && getopt.expanded.contains(error.word)) ||
+           (error.kind == Kind::singleDashLongName && getopt.joined.contains(error.word));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const GetoptOptions known; // built once: building it is most of a run's work
+    std::string line(reinterpret_cast<const char*>(data), size); // and a NUL after the last word
+    char programName[] = "varnock";
+    std::vector<char*> argv{programName};
+    for (std::size_t start = 0; start < size; start += std::strlen(argv.back()) + 1) {
+        argv.push_back(line.data() + start);
+    }
+    argv.push_back(nullptr);
+
+    const RVParseResult result = parseArguments(known.table, {argv.data() + 1, argv.size() - 2});
+    const GetoptReading getopt = readWithGetopt(known, argv);
+    if (result.error ? getopt.error || meantToDiffer(*result.error, getopt)
+                     : !getopt.error && getopt.operands.empty() && getopt.expanded.empty() &&
+                           getopt.params == result.params && getopt.action == result.action &&
+                           getopt.settings == resolveRunSettings(result.params)) {
+        return 0;
+    }
+    std::fputs(result.error ? "getopt_long accepts:" : "getopt_long reads otherwise:", stderr);
+    for (std::size_t index = 0; argv[index] != nullptr; ++index) {
+        std::fprintf(stderr, " '%s'", argv[index]);
+    }
+    std::fputs("\n", stderr);
+    std::abort();
+}
