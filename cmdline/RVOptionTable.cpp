@@ -110,21 +110,21 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
     options_.reserve(definitions_.size());
     longNext_.reserve(definitions_.size());
     for (std::size_t index = 0; index < definitions_.size(); ++index) {
-        const RVOptionSpec spec = readOption(definitions_[index], index);
-        if (findLong(spec.name) != none) {
-            fail(index, spec.name, "the name is defined twice");
+        const RVOptionSpec entry = readOption(definitions_[index], index);
+        if (findLong(entry.name) != none) {
+            fail(index, entry.name, "the name is defined twice");
         }
-        auto& head = longHead_[longBucket(spec.name)];
+        auto& head = longHead_[longBucket(entry.name)];
         longNext_.push_back(head);
         head = static_cast<int>(index);
-        if (!spec.shortForm.empty()) {
-            auto& slot = shortIndex_[static_cast<unsigned char>(spec.shortForm[1])];
+        if (!entry.shortForm.empty()) {
+            auto& slot = shortIndex_[static_cast<unsigned char>(entry.shortForm[1])];
             if (slot != none) {
-                fail(index, spec.name, "the short form is defined twice");
+                fail(index, entry.name, "the short form is defined twice");
             }
             slot = static_cast<int>(index);
         }
-        options_.push_back(spec);
+        options_.push_back(entry);
     }
     helpIndex_ = findStandardOption("help");
     versionIndex_ = findStandardOption("version");

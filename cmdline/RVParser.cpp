@@ -144,14 +144,14 @@ private:
     {
         RVParseResult result;
         for (std::size_t index = 0; index < values_.size(); ++index) {
-            const RVOptionSpec& spec = table_.options()[index];
-            if (spec.takesValue && !values_[index].empty()) {
+            const RVOptionSpec& definition = table_.options()[index];
+            if (definition.takesValue && !values_[index].empty()) {
                 // The texts are copied only now that the whole line has been
                 // read, each list at once at its final size.
-                result.params.emplace(spec.name, RVOptionValue::textList(values_[index]));
+                result.params.emplace(definition.name, RVOptionValue::textList(values_[index]));
                 values_[index] = {};
             } else if (flagCounts_[index] > 0) {
-                result.params.emplace(spec.name, RVOptionValue::number(flagCounts_[index]));
+                result.params.emplace(definition.name, RVOptionValue::number(flagCounts_[index]));
             }
         }
         result.action = action_;

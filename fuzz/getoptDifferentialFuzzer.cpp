@@ -30,12 +30,13 @@ struct GetoptOptions
     GetoptOptions()
     {
         names.reserve(table.options().size()); // longOptions points into them
-        for (const RVOptionSpec& spec : table.options()) {
-            if (!spec.shortForm.empty()) {
-                shortOptions.append(1, spec.shortForm[1]).append(spec.takesValue ? ":" : "");
+        for (const RVOptionSpec& definition : table.options()) {
+            if (!definition.shortForm.empty()) {
+                shortOptions.append(1, definition.shortForm[1])
+                    .append(definition.takesValue ? ":" : "");
             }
-            longOptions.push_back({names.emplace_back(spec.name).c_str(),
-                                   spec.takesValue ? required_argument : no_argument, nullptr,
+            longOptions.push_back({names.emplace_back(definition.name).c_str(),
+                                   definition.takesValue ? required_argument : no_argument, nullptr,
                                    256 + int(longOptions.size())});
         }
         longOptions.push_back({});
