@@ -32,9 +32,21 @@ std::span<const char* const> argumentsAfterProgramName(int argc, const char* con
 RVCommandLine::RVCommandLine(std::vector<std::map<std::string, std::string>> commandLineDefinition,
                              std::map<std::string, std::string> appDefinition, int argc,
                              const char* const* argv)
-    : table_(std::move(commandLineDefinition), std::move(appDefinition)),
-      arguments_(argumentsAfterProgramName(argc, argv)), result_(parseArguments(table_, arguments_))
-{}
+    : table_(std::move(commandLineDefinition), std::move(appDefinition))
+{
+    const std::span<const char* const> arguments = argumentsAfterProgramName(argc, argv);
+    result_ = parseArguments(table_, arguments);
+    const int verbose = table_.verboseIndex();
+    if (!result_.action && !result_.error && verbose != RVOptionTable::none &&
+        result_.params.contains(std::string(table_.option(verbose).name))) {
+        // The readings are collected only when -v is given, so that a run
+        // without it pays nothing for them; and the report is made here, so
+        // that nothing reads argv after the constructor.
+        std::vector<RVReading> readings;
+        parseArguments(table_, arguments, &readings);
+        verboseReport_ = renderVerboseReport(table_, arguments, readings);
+    }
+}
 
 void RVCommandLine::handleStandardArguments()
 {
@@ -48,12 +60,8 @@ void RVCommandLine::handleStandardArguments()
         writeAll(STDERR_FILENO, renderUsageError(table_, *result_.error));
         std::exit(RVExitStatus_usageError);
     }
-    if (table_.verboseIndex() != RVOptionTable::none &&
-        result_.params.contains(std::string(table_.option(table_.verboseIndex()).name))) {
-        // Readings are collected only now, so that a run without -v pays nothing for them.
-        std::vector<RVReading> readings;
-        parseArguments(table_, arguments_, &readings);
-        writeAll(STDERR_FILENO, renderVerboseReport(table_, arguments_, readings));
+    if (!verboseReport_.empty()) {
+        writeAll(STDERR_FILENO, verboseReport_);
     }
 }
 

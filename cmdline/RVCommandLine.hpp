@@ -25,7 +25,7 @@ class RVCommandLine
 {
 public:
     // Throws RVDefinitionError for a bad definition. argv may be null and
-    // argc zero or less: the line is then empty. argv must outlive the service.
+    // argc zero or less: the line is then empty. argv is read during construction only.
     RVCommandLine(std::vector<std::map<std::string, std::string>> commandLineDefinition,
                   std::map<std::string, std::string> appDefinition, int argc,
                   const char* const* argv);
@@ -45,6 +45,6 @@ private:
     [[noreturn]] void showAndExit(const std::string& text);
 
     RVOptionTable table_;
-    std::span<const char* const> arguments_;
     RVParseResult result_;
+    std::string verboseReport_; // empty unless -v was given on a valid line
 };

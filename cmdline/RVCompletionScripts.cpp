@@ -173,13 +173,58 @@ std::string renderBashCompletion(const RVOptionTable& table)
               "    return 0\n"
               "}\n\n";
 
+    // The long forms and the short letters of the options that take a value,
+    // for telling which words are values rather than options.
+    std::string longFormsWithValue;
+    std::string lettersWithValue;
+    for (const RVOptionSpec& option : table.options()) {
+        if (option.takesValue) {
+            longFormsWithValue +=
+                (longFormsWithValue.empty() ? "" : " | ") + shellQuoted(option.longForm);
+            if (!option.shortForm.empty()) {
+                lettersWithValue += option.shortForm[1];
+            }
+        }
+    }
+    script += "# Succeeds when word $1 makes the next word a value: a long option that takes\n"
+              "# one, or a cluster such as -vf whose last letter does.\n" +
+              name +
+              "_awaits_value()\n"
+              "{\n"
+              "    case $1 in\n";
+    if (!longFormsWithValue.empty()) {
+        script += "    " + longFormsWithValue + ") return 0 ;;\n";
+    }
+    script += "    --* | - | [!-]*) return 1 ;;\n"
+              "    esac\n"
+              "    local rest=${1#-} letter\n"
+              "    while [[ -n $rest ]]; do\n"
+              "        letter=${rest:0:1} rest=${rest:1}\n"
+              "        if [[ " +
+              shellQuoted(lettersWithValue) +
+              " == *\"$letter\"* ]]; then\n"
+              "            [[ -z $rest ]]\n"
+              "            return\n"
+              "        fi\n"
+              "    done\n"
+              "    return 1\n"
+              "}\n\n";
+
     script +=
         name +
         "()\n"
         "{\n"
-        "    local cur=${COMP_WORDS[COMP_CWORD]} prev=\n"
+        "    local cur=${COMP_WORDS[COMP_CWORD]} prev= index=1\n"
         "    ((COMP_CWORD > 0)) && prev=${COMP_WORDS[COMP_CWORD - 1]}\n"
         "    COMPREPLY=()\n"
+        "    # After a \"--\" that ends the options every word is an operand: none fits.\n"
+        "    while ((index < COMP_CWORD)); do\n"
+        "        [[ ${COMP_WORDS[index]} == -- ]] && return 0\n"
+        "        " +
+        name +
+        "_awaits_value \"${COMP_WORDS[index]}\" && index=$((index + 1))\n"
+        "        index=$((index + 1))\n"
+        "    done\n"
         "    # By default \"--name=value\" comes split into \"--name\", \"=\" and \"value\";\n"
         "    # it stays one word when COMP_WORDBREAKS lacks \"=\".\n"
         "    if [[ $cur == --*=* ]]; then\n"
@@ -198,6 +243,10 @@ std::string renderBashCompletion(const RVOptionTable& table)
         name +
         "_value \"$prev\" \"$cur\" \"\"; then\n"
         "        : # the word after an option that takes a value is that value\n"
+        "    elif [[ $prev == -[!-]?* ]] && " +
+        name + "_awaits_value \"$prev\" && " + name +
+        "_value \"-${prev: -1}\" \"$cur\" \"\"; then\n"
+        "        : # the word after a cluster such as -vf is the value of its last option\n"
         "    elif [[ $cur == -[!-]?* ]] && " +
         name +
         "_value \"${cur:0:2}\" \"${cur:2}\" \"${cur:0:2}\"; then\n"

@@ -19,7 +19,7 @@ public:
             const std::size_t first = next_;
             const std::string_view word = arguments_[next_++];
             if (word.size() < 2 || word[0] != '-') { // a lone "-" too
-                fail({RVUsageError::Kind::extraOperand, std::string(word)});
+                fail(RVUsageError::Kind::extraOperand, word);
             } else if (word[1] != '-') {
                 readShortCluster(first, word);
             } else if (word.size() > 2) {
@@ -37,7 +37,7 @@ private:
     void readOperands()
     {
         if (next_ < arguments_.size()) {
-            fail({RVUsageError::Kind::extraOperand, std::string(arguments_[next_])});
+            fail(RVUsageError::Kind::extraOperand, arguments_[next_]);
         }
         next_ = arguments_.size();
     }
@@ -47,7 +47,7 @@ private:
         const std::string_view body = word.substr(2);
         const int option = table_.findLongBeforeEquals(body);
         if (option == RVOptionTable::none) {
-            fail({RVUsageError::Kind::unknownOption, std::string(word)});
+            fail(RVUsageError::Kind::unknownOption, word);
             return;
         }
         // Whatever follows the name is "=value".
@@ -55,7 +55,7 @@ private:
         const bool joinedValue = body.size() > nameLength;
         if (!table_.option(option).takesValue) {
             if (joinedValue) {
-                fail({RVUsageError::Kind::unexpectedValue, std::string(word), 0, option});
+                fail(RVUsageError::Kind::unexpectedValue, word, 0, option);
                 return;
             }
             takeFlag(first, option);
@@ -66,14 +66,14 @@ private:
         } else if (next_ < arguments_.size()) {
             takeValue(first, option, arguments_[next_++]);
         } else {
-            fail({RVUsageError::Kind::missingValue, std::string(word), 0, option});
+            fail(RVUsageError::Kind::missingValue, word, 0, option);
         }
     }
 
     void readShortCluster(std::size_t first, std::string_view word)
     {
         if (const int option = longNameSpelledBy(word.substr(1)); option != RVOptionTable::none) {
-            fail({RVUsageError::Kind::singleDashLongName, std::string(word), 0, option});
+            fail(RVUsageError::Kind::singleDashLongName, word, 0, option);
             return;
         }
         for (std::size_t position = 1; position < word.size(); ++position) {
@@ -81,7 +81,7 @@ private:
             const int option = table_.findShort(letter);
             if (option == RVOptionTable::none) {
                 // Like getopt, go on with the rest of the cluster: "-xh" still asks for help.
-                fail({RVUsageError::Kind::invalidShortOption, std::string(word), letter});
+                fail(RVUsageError::Kind::invalidShortOption, word, letter);
                 continue;
             }
             if (!table_.option(option).takesValue) {
@@ -93,7 +93,7 @@ private:
             } else if (next_ < arguments_.size()) {
                 takeValue(first, option, arguments_[next_++]);
             } else {
-                fail({RVUsageError::Kind::missingValue, std::string(word), letter, option});
+                fail(RVUsageError::Kind::missingValue, word, letter, option);
             }
             return;
         }
@@ -133,10 +133,13 @@ private:
         }
     }
 
-    void fail(RVUsageError error)
+    // Only the first error is kept, so only the first word is copied: a
+    // cluster of many bad letters must not cost its length once per letter.
+    void fail(RVUsageError::Kind kind, std::string_view word, char letter = 0,
+              int option = RVOptionTable::none)
     {
         if (!error_) {
-            error_ = std::move(error);
+            error_ = RVUsageError{kind, std::string(word), letter, option};
         }
     }
 

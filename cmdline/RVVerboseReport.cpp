@@ -2,6 +2,7 @@
 
 #include "cmdline/RVMessageText.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -11,21 +12,34 @@ std::string renderVerboseReport(const RVOptionTable& table, std::span<const char
     const std::string prefix = std::string(table.app().displayName()) + ": ";
     std::vector<std::size_t> counts(table.options().size(), 0);
     std::string text;
-    for (const RVReading& reading : readings) {
+    // The options of one cluster share a line, so that each argument is quoted
+    // once: "-vvv…" must cost its length, not its length squared.
+    for (std::size_t begin = 0, end; begin < readings.size(); begin = end) {
+        const std::size_t first = readings[begin].firstArgument;
+        std::size_t last = first;
+        for (end = begin; end < readings.size() && readings[end].firstArgument == first; ++end) {
+            last = std::max(last, first + readings[end].argumentCount - 1);
+        }
         text += prefix + "read";
-        for (std::size_t index = 0; index < reading.argumentCount; ++index) {
+        for (std::size_t index = first; index <= last; ++index) {
             text += ' ';
-            text += quoted(arguments[reading.firstArgument + index]);
+            text += quoted(arguments[index]);
         }
-        if (reading.option == RVOptionTable::none) {
-            text += " as the end of the options\n";
-            continue;
-        }
-        ++counts[static_cast<std::size_t>(reading.option)];
         text += " as ";
-        text += table.option(reading.option).longForm;
-        if (reading.value) {
-            text += " with the value " + quoted(*reading.value);
+        for (std::size_t index = begin; index < end; ++index) {
+            const RVReading& reading = readings[index];
+            if (index > begin) {
+                text += ", ";
+            }
+            if (reading.option == RVOptionTable::none) {
+                text += "the end of the options";
+                continue;
+            }
+            ++counts[static_cast<std::size_t>(reading.option)];
+            text += table.option(reading.option).longForm;
+            if (reading.value) {
+                text += " with the value " + quoted(*reading.value);
+            }
         }
         text += '\n';
     }

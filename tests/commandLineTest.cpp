@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <ostream>
 
 namespace {
@@ -20,7 +22,8 @@ struct VerboseCase
 // clang-format off
 const VerboseCase verboseCases[] = {
     {"joinedValue", {"-v", "-fa"}, "vk: read '-v' as --verbose\nvk: read '-fa' as --filter with the value 'a'\n"},
-    {"valueInNextWord", {"-vi", "x"}, "vk: read '-vi' as --verbose\nvk: read '-vi' 'x' as --input with the value 'x'\n"},
+    {"valueInNextWord", {"-vi", "x"}, "vk: read '-vi' 'x' as --verbose, --input with the value 'x'\n"},
+    {"clusterQuotedOnce", {"-vvv"}, "vk: read '-vvv' as --verbose, --verbose, --verbose\nvk: --verbose was given 3 times\n"},
     {"repeatsPointedOut", {"--verbose", "--input=x", "-i", "-", "--"}, "vk: read '--verbose' as --verbose\nvk: read '--input=x' as --input with the value 'x'\nvk: read '-i' '-' as --input with the value '-'\nvk: read '--' as the end of the options\nvk: --input was given 2 times\n"},
 };
 // clang-format on
@@ -67,6 +70,18 @@ TEST(HandleStandardArguments, validRunReturnsSilently)
     commandLine.handleStandardArguments();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(commandLine.params().at("input"), texts({"-"}));
+}
+
+// Nothing reads the argument vector after construction, not even -v.
+TEST(HandleStandardArguments, verboseReportOutlivesTheArgumentVector)
+{
+    auto arguments = std::make_unique<ArgumentVector>(std::vector<std::string>{"vk", "-vfa"});
+    RVCommandLine commandLine = commandLineFor(*arguments);
+    arguments.reset();
+    testing::internal::CaptureStderr();
+    commandLine.handleStandardArguments();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "vk: read '-vfa' as --verbose, --filter with the value 'a'\n");
 }
 
 } // namespace

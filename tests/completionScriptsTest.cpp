@@ -196,6 +196,10 @@ const BashCase bashCases[] = {
     {"literalPrefixIsNoPattern", {"my-tool", "--mode", "$("}, {"$(touch${IFS}pwned)"}},
     {"valueThatStartsWithADash", {"my-tool", "--mode", "-"}, {}},
     {"filesJoinedToTheShortForm", {"my-tool", "-Fal"}, {"-Falpha.txt", "-Falso"}},
+    {"filesAfterAClusterEndingInTheOption", {"my-tool", "-qF", "al"}, {"alpha.txt", "also"}},
+    {"optionsAfterAClusterWithItsValue", {"my-tool", "-Fal", "--q"}, {"--quiet"}},
+    {"nothingAfterDoubleDash", {"my-tool", "--", ""}, {}},
+    {"doubleDashAsAValueEndsNothing", {"my-tool", "-F", "--", "--q"}, {"--quiet"}},
     {"filesInOneWordEquals", {"my-tool", "--file=al"}, {"--file=alpha.txt", "--file=also"}},
 };
 // clang-format on

@@ -279,6 +279,16 @@ const std::string tryHelp = "Try 'varnock --help' for more information.\n";
 const std::string copyright = "Copyright (C) 2026 The varnock developers. All rights reserved.\n";
 const std::string usage = "Usage: varnock [OPTION]...\n";
 
+// The verbose report of one word of n "v" letters: the word is quoted once.
+std::string verboseCluster(std::size_t n)
+{
+    std::string line = "varnock: read '-" + std::string(n, 'v') + "' as --verbose";
+    for (std::size_t index = 1; index < n; ++index) {
+        line += ", --verbose";
+    }
+    return line + "\nvarnock: --verbose was given " + std::to_string(n) + " times\n";
+}
+
 // clang-format off
 const EndToEndCase endToEndCases[] = {
     {"noArguments", {}, 0, exactly(""), exactly("")},
@@ -299,7 +309,7 @@ const EndToEndCase endToEndCases[] = {
     {"operandIsNotLost", {"capture.pcap"}, 2, exactly(""), exactly("varnock: extra operand 'capture.pcap'\n" + tryHelp)},
     {"errorNamesInvocation", {"-q"}, 2, exactly(""), exactly("./bin/vk: invalid option -- 'q'\n" + tryHelp), "./bin/vk"},
     {"missingValue", {"-i"}, 2, exactly(""), exactly("varnock: option requires an argument -- 'i'\n" + tryHelp)},
-    {"verboseReport", {"-vfa", "-i", "x", "-i", "y"}, 0, exactly(""), exactly("varnock: read '-vfa' as --verbose\nvarnock: read '-vfa' as --filter with the value 'a'\nvarnock: read '-i' 'x' as --input with the value 'x'\nvarnock: read '-i' 'y' as --input with the value 'y'\nvarnock: --input was given 2 times\n")},
+    {"verboseReport", {"-vfa", "-i", "x", "-i", "y"}, 0, exactly(""), exactly("varnock: read '-vfa' as --verbose, --filter with the value 'a'\nvarnock: read '-i' 'x' as --input with the value 'x'\nvarnock: read '-i' 'y' as --input with the value 'y'\nvarnock: --input was given 2 times\n")},
     {"verboseSilentBesideError", {"-v", "-x"}, 2, exactly(""), exactly("varnock: invalid option -- 'x'\n" + tryHelp)},
     {"helpToFullDevice", {"--help"}, 1, exactly(""), exactly("varnock: write error: No space left on device\n"), "varnock", Stdin::devNull, Stdout::devFull},
     {"versionToClosedOutput", {"-V"}, 1, exactly(""), exactly("varnock: write error: Bad file descriptor\n"), "varnock", Stdin::devNull, Stdout::closed},
@@ -318,6 +328,9 @@ const EndToEndCase endToEndCases[] = {
     // execve takes one word of at most 128 KiB with its NUL; the error line
     // is then twice a pipe's buffer.
     {"largestWordExecveTakes", {std::string(128 * 1024 - 1, 'x')}, 2, exactly(""), exactly("varnock: extra operand '" + std::string(128 * 1024 - 1, 'x') + "'\n" + tryHelp)},
+    // The largest clusters execve takes: their cost must stay linear in their length.
+    {"verboseLargestCluster", {"-" + std::string(128 * 1024 - 2, 'v')}, 0, exactly(""), exactly(verboseCluster(128 * 1024 - 2))},
+    {"badLettersInLargestCluster", {"-" + std::string(128 * 1024 - 2, 'x')}, 2, exactly(""), exactly("varnock: invalid option -- 'x'\n" + tryHelp)},
     {"hundredThousandArguments", std::vector<std::string>(100000, "--input=capture.pcap"), 0, exactly(""), exactly("")},
     {"lonelyDash", {"-"}, 2, exactly(""), exactly("varnock: extra operand '-'\n" + tryHelp)},
     {"doubleDashAlone", {"--"}, 0, exactly(""), exactly("")},
@@ -366,6 +379,9 @@ TEST_P(EndToEndCases, behavesAsAUserExpects)
     const EndToEndCase& row = GetParam();
     if (!launcherWords().empty() && row.programName != "varnock") {
         GTEST_SKIP() << "a launcher starts the program as varnock, whatever the row's argv[0]";
+    }
+    if (row.start == Start::traced && std::string_view(VARNOCK_STRACE).empty()) {
+        GTEST_SKIP() << "strace is not installed (bash tests/run.sh installs it)";
     }
     const std::string straceLog =
         testing::TempDir() + "varnock-" + row.name + "-" + std::to_string(getpid()) + ".strace";

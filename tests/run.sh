@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 missing=()
 need() { "${@:2}" >/dev/null 2>&1 || missing+=("$1"); }
 need cmake command -v cmake
+need make command -v make
 need g++ command -v g++
 need libgtest-dev test -f /usr/include/gtest/gtest.h
 need valgrind command -v valgrind
