@@ -2,9 +2,10 @@
 # Whole-process benchmark: varnock against bench/reference, a C tool with the
 # same options built on glibc's getopt_long. Builds both in Release (the bench
 # preset) and prints one table: the median start-up time of a typical line,
-# instruction counts from callgrind for the typical line and for many -iNAME
-# inputs, peak RSS, and the ratio varnock/reference of each. The two programs
-# are measured in the same run, taking turns.
+# instruction counts from callgrind for the typical line (with short names and
+# with real paths) and for many inputs (short names, and paths in both option
+# forms), peak RSS, and the ratio varnock/reference of each. The programs are
+# measured in the same run, taking turns.
 #
 #   bench/run.sh           the full measurement (a few minutes)
 #   bench/run.sh --quick   small sizes and few runs: proves that it works
@@ -13,11 +14,11 @@ cd "$(dirname "$0")/.."
 
 case "${1:-}" in
 "")
-  sizes=(1000 10000 100000)
+  sizes=(1000 10000 100000) pathSizes=(10000 100000)
   rounds=10 runs=200 warmup=50 rssRepeats=5
   ;;
 --quick)
-  sizes=(10 100 1000)
+  sizes=(10 100 1000) pathSizes=(100 1000)
   rounds=2 runs=10 warmup=5 rssRepeats=1
   ;;
 *)
@@ -39,23 +40,43 @@ cmake --build --preset bench >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Both programs, reference first; each measurement takes them in turns,
-# swapping who goes first from one round to the next.
+# The programs, the reference first; each measurement takes them in turns,
+# shifting who goes first from one round to the next.
 names=(reference varnock)
 declare -A binary=([reference]=build-bench/bin/varnock_reference [varnock]=build-bench/bin/varnock)
-typical=(-f a.flt --staging-area s.stg --filter-name f1 --input-format pcap -i x -i - -i y)
 
-inOrder() { # round number -> the two names, in the order for that round
-  if (($1 % 2 == 0)); then echo "${names[@]}"; else echo "${names[1]} ${names[0]}"; fi
+# The typical line, once with short names and once with paths as users type them.
+typical=(-f a.flt --staging-area s.stg --filter-name f1 --input-format pcap -i x -i - -i y)
+typicalPaths=(-f /etc/varnock/filters/isup-screening.flt --staging-area /var/lib/varnock/site-a.stg
+  --filter-name isup-screening-v2 --input-format pcap -i /srv/captures/2026-12-08/link-a-0001.pcap
+  -i /srv/captures/2026-12-08/link-a-0002.pcap -i -)
+
+inOrder() { # round number -> the names, rotated by the round
+  local count=${#names[@]} index
+  for ((index = 0; index < count; index++)); do
+    printf '%s ' "${names[(index + $1) % count]}"
+  done
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 quartiles() { sort -g | awk '{ v[NR] = $1 } END { printf "%.3f-%.3f", v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)] }'; }
 
-# -i000001 -i000002 ...: one word per input, short enough that 100,000 of
-# them fit the kernel's default limit on the size of the arguments.
-inputWords() { seq -f '-i%06g' 1 "$1"; }
+# -i000001 -i000002 ...: short names, which std::string keeps without a heap
+# allocation.
+shortWords() { seq -f '-i%06g' 1 "$1"; }
+
+# Paths of 42 bytes, as words of 44 (-iPATH) and 50 (--input=PATH) in turn,
+# or with "short" as words of 44 bytes only.
+pathWords() {
+  seq -f '%06g' 1 "$1" | awk -v form="${2:-both}" '{ path = "/srv/captures/2026/12/08/link-a-" $1 ".pcap"
+    print (form == "short" || NR % 2 ? "-i" path : "--input=" path) }'
+}
+
+# 100,000 path words are 4.7 MB; the kernel takes arguments up to a quarter
+# of the stack limit.
+ulimit -s 65536 2>/dev/null || ulimit -s unlimited 2>/dev/null ||
+  { echo "bench/run.sh: cannot raise the stack limit to 64 MiB for the long lines" >&2; exit 1; }
 
 instructions() { # command... -> instructions executed, as callgrind counts them
   valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
@@ -69,7 +90,7 @@ peakRss() { # command... -> peak resident set size in KiB
 
 declare -A result
 
-# Start-up: hyperfine, in rounds that swap the order of the two programs; the
+# Start-up: hyperfine, in rounds that rotate the order of the programs; the
 # median is taken over the runs of all rounds.
 for ((round = 0; round < rounds; round++)); do
   commands=()
@@ -91,59 +112,95 @@ for name in "${names[@]}"; do
   result[spread,$name]=$(quartiles <"$work/startup-$name")
 done
 
-# Instructions: deterministic, so one run each.
-for name in $(inOrder 0); do
-  result[ir,typical,$name]=$(instructions "${binary[$name]}" "${typical[@]}")
+# The workloads of the instruction and memory rows, each a file of words.
+printf '%s\n' "${typical[@]}" >"$work/words-typical"
+printf '%s\n' "${typicalPaths[@]}" >"$work/words-typicalPaths"
+for size in "${sizes[@]}"; do
+  shortWords "$size" >"$work/words-short$size"
 done
-for index in "${!sizes[@]}"; do
-  size=${sizes[$index]}
-  mapfile -t words < <(inputWords "$size")
-  for name in $(inOrder $((index + 1))); do
-    result[ir,$size,$name]=$(instructions "${binary[$name]}" "${words[@]}")
+for size in "${pathSizes[@]}"; do
+  pathWords "$size" >"$work/words-paths$size"
+done
+largest=${sizes[-1]}
+largestPaths=${pathSizes[-1]}
+pathWords "$largestPaths" short >"$work/words-shortFormPaths"
+workloads=(typical typicalPaths)
+for size in "${sizes[@]}"; do workloads+=("short$size"); done
+for size in "${pathSizes[@]}"; do workloads+=("paths$size"); done
+workloads+=(shortFormPaths)
+rssWorkloads=(typical typicalPaths "short$largest" "paths$largestPaths")
+
+# Instructions: deterministic, so one run each.
+for index in "${!workloads[@]}"; do
+  workload=${workloads[$index]}
+  mapfile -t words <"$work/words-$workload"
+  for name in $(inOrder "$index"); do
+    result[ir,$workload,$name]=$(instructions "${binary[$name]}" "${words[@]}")
   done
 done
 
 # Peak RSS: the median of a few runs each, taking turns.
-largest=${sizes[-1]}
-mapfile -t words < <(inputWords "$largest")
-for ((round = 0; round < rssRepeats; round++)); do
-  for name in $(inOrder "$round"); do
-    peakRss "${binary[$name]}" "${typical[@]}" >>"$work/rss-typical-$name"
-    peakRss "${binary[$name]}" "${words[@]}" >>"$work/rss-$largest-$name"
+for workload in "${rssWorkloads[@]}"; do
+  mapfile -t words <"$work/words-$workload"
+  for ((round = 0; round < rssRepeats; round++)); do
+    for name in $(inOrder "$round"); do
+      peakRss "${binary[$name]}" "${words[@]}" >>"$work/rss-$workload-$name"
+    done
   done
-done
-for name in "${names[@]}"; do
-  result[rss,typical,$name]=$(median <"$work/rss-typical-$name")
-  result[rss,$largest,$name]=$(median <"$work/rss-$largest-$name")
+  for name in "${names[@]}"; do
+    result[rss,$workload,$name]=$(median <"$work/rss-$workload-$name")
+  done
 done
 
 grouped() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-row() { # label, varnock's figure, the reference's, and how to print them
-  local ratio
-  ratio=$(awk -v a="$2" -v b="$3" 'BEGIN { printf "%.2f", a / b }')
-  if [ "$4" = count ]; then
-    printf '| %s | %s | %s | %s |\n' "$1" "$(grouped "$2")" "$(grouped "$3")" "$ratio"
-  else
-    printf '| %s | %.3f | %.3f | %s |\n' "$1" "$2" "$3" "$ratio"
-  fi
+row() { # label, key of the figures, count or time
+  local line="| $1 |" name figure
+  for name in "${names[@]}"; do
+    figure=${result[$2,$name]}
+    if [ "$3" = count ]; then figure=$(grouped "$figure"); else figure=$(printf '%.3f' "$figure"); fi
+    line+=" $figure |"
+    [ "$name" = reference ] || line+=" $(ratio "${result[$2,$name]}" "${result[$2,reference]}") |"
+  done
+  echo "$line"
 }
 
-previous=${sizes[-2]}
-growth() { awk -v a="${result[ir,$largest,$1]}" -v b="${result[ir,$previous,$1]}" 'BEGIN { printf "%.2f", a / b }'; }
+growthRow() { # label, workload of the larger size, of the smaller
+  local line="| $1 |" name
+  for name in "${names[@]}"; do
+    line+=" $(ratio "${result[ir,$2,$name]}" "${result[ir,$3,$name]}") |"
+    [ "$name" = reference ] || line+=" |"
+  done
+  echo "$line"
+}
 
-echo "| measure | varnock | reference | varnock/reference |"
-echo "|---|---:|---:|---:|"
-row "start-up, typical line: median (ms)" "${result[startup,varnock]}" "${result[startup,reference]}" time
-row "instructions, typical line" "${result[ir,typical,varnock]}" "${result[ir,typical,reference]}" count
-for size in "${sizes[@]}"; do
-  row "instructions, $(grouped "$size") inputs" "${result[ir,$size,varnock]}" "${result[ir,$size,reference]}" count
+header="| measure |" rule="|---|"
+for name in "${names[@]}"; do
+  header+=" $name |" rule+="---:|"
+  [ "$name" = reference ] || header+=" $name/reference |" rule+="---:|"
 done
-printf '| instructions, %s inputs / %s inputs | %s | %s | |\n' \
-  "$(grouped "$largest")" "$(grouped "$previous")" "$(growth varnock)" "$(growth reference)"
-row "peak RSS, typical line (KiB)" "${result[rss,typical,varnock]}" "${result[rss,typical,reference]}" count
-row "peak RSS, $(grouped "$largest") inputs (KiB)" "${result[rss,$largest,varnock]}" "${result[rss,$largest,reference]}" count
+echo "$header"
+echo "$rule"
+row "start-up, typical line: median (ms)" startup time
+row "instructions, typical line" ir,typical count
+row "instructions, typical line with paths" ir,typicalPaths count
+for size in "${sizes[@]}"; do
+  row "instructions, $(grouped "$size") short names" "ir,short$size" count
+done
+for size in "${pathSizes[@]}"; do
+  row "instructions, $(grouped "$size") paths" "ir,paths$size" count
+done
+row "instructions, $(grouped "$largestPaths") paths, all as -iPATH" ir,shortFormPaths count
+growthRow "instructions, $(grouped "$largest") / $(grouped "${sizes[-2]}") short names" "short$largest" "short${sizes[-2]}"
+growthRow "instructions, $(grouped "$largestPaths") / $(grouped "${pathSizes[-2]}") paths" "paths$largestPaths" "paths${pathSizes[-2]}"
+row "peak RSS, typical line (KiB)" rss,typical count
+row "peak RSS, typical line with paths (KiB)" rss,typicalPaths count
+row "peak RSS, $(grouped "$largest") short names (KiB)" "rss,short$largest" count
+row "peak RSS, $(grouped "$largestPaths") paths (KiB)" "rss,paths$largestPaths" count
 echo
-echo "Start-up: $((rounds * runs)) runs of each program in $rounds alternating rounds of hyperfine" \
-  "(after $warmup warm-up runs a round); middle half of the runs: varnock ${result[spread,varnock]} ms," \
-  "reference ${result[spread,reference]} ms. The typical line is: ${typical[*]}"
+for name in "${names[@]}"; do
+  spread+=" $name ${result[spread,$name]} ms;"
+done
+echo "Start-up: $((rounds * runs)) runs of each program in $rounds rotating rounds of hyperfine" \
+  "(after $warmup warm-up runs a round); middle half of the runs:${spread%;}."

@@ -11,40 +11,19 @@
 #include <unistd.h>
 #include <utility>
 
-namespace {
-
-// The arguments after the program name, up to argc or the first null
-// pointer, whichever comes first.
-std::span<const char* const> argumentsAfterProgramName(int argc, const char* const* argv)
-{
-    if (argv == nullptr || argc <= 1) {
-        return {};
-    }
-    std::size_t count = 0;
-    while (count + 1 < static_cast<std::size_t>(argc) && argv[count + 1] != nullptr) {
-        ++count;
-    }
-    return {argv + 1, count};
-}
-
-} // namespace
-
 RVCommandLine::RVCommandLine(std::vector<std::map<std::string, std::string>> commandLineDefinition,
                              std::map<std::string, std::string> appDefinition, int argc,
                              const char* const* argv)
     : table_(std::move(commandLineDefinition), std::move(appDefinition))
 {
-    const std::span<const char* const> arguments = argumentsAfterProgramName(argc, argv);
+    const std::span<const char* const> arguments =
+        argc > 1 ? std::span(argv + 1, static_cast<std::size_t>(argc - 1))
+                 : std::span<const char* const>();
     result_ = parseArguments(table_, arguments);
-    const int verbose = table_.verboseIndex();
-    if (!result_.action && !result_.error && verbose != RVOptionTable::none &&
-        result_.params.contains(std::string(table_.option(verbose).name))) {
-        // The readings are collected only when -v is given, so that a run
-        // without it pays nothing for them; and the report is made here, so
-        // that nothing reads argv after the constructor.
-        std::vector<RVReading> readings;
-        parseArguments(table_, arguments, &readings);
-        verboseReport_ = renderVerboseReport(table_, arguments, readings);
+    if (!result_.readings.empty()) {
+        // Made here, while the readings' views into argv are still good.
+        verboseReport_ = renderVerboseReport(table_, arguments, result_.readings);
+        result_.readings = {};
     }
 }
 

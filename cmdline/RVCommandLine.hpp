@@ -24,8 +24,9 @@ enum RVExitStatus : int
 class RVCommandLine
 {
 public:
-    // Throws RVDefinitionError for a bad definition. argv may be null and
-    // argc zero or less: the line is then empty. argv is read during construction only.
+    // Throws RVDefinitionError for a bad definition. argc and argv are as
+    // main receives them; argv is read during construction only, and
+    // nothing handed out refers to it.
     RVCommandLine(std::vector<std::map<std::string, std::string>> commandLineDefinition,
                   std::map<std::string, std::string> appDefinition, int argc,
                   const char* const* argv);
@@ -37,6 +38,7 @@ public:
     // Option name to value: a list of texts, one per occurrence in command
     // line order, for an option that takes a value; the number of
     // occurrences for one that does not; no entry for an option not given.
+    // A copy outlives this object and shares its texts' bytes.
     const RVParams& params() const { return result_.params; }
 
     const RVParseResult& parseResult() const { return result_; }

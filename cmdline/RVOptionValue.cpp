@@ -1,143 +1,60 @@
 #include "cmdline/RVOptionValue.hpp"
 
-#include <new>
 #include <utility>
-
-RVOptionValue::RVOptionValue(const RVOptionValue& other) : kind_(other.kind_)
-{
-    constructFrom(other);
-}
-
-RVOptionValue::RVOptionValue(RVOptionValue&& other) noexcept : kind_(other.kind_)
-{
-    constructFrom(std::move(other));
-}
-
-RVOptionValue& RVOptionValue::operator=(const RVOptionValue& other)
-{
-    if (this != &other) {
-        RVOptionValue copy(other); // a copy that throws leaves *this as it was
-        *this = std::move(copy);
-    }
-    return *this;
-}
-
-RVOptionValue& RVOptionValue::operator=(RVOptionValue&& other) noexcept
-{
-    if (this != &other) {
-        // other may live inside *this (an element of its list): take it out
-        // before destroying what *this holds.
-        RVOptionValue taken(std::move(other));
-        destroy();
-        kind_ = taken.kind_;
-        constructFrom(std::move(taken));
-    }
-    return *this;
-}
-
-void RVOptionValue::constructFrom(const RVOptionValue& other)
-{
-    switch (kind_) {
-    case Kind::null:
-        break;
-    case Kind::text:
-        new (&text_) std::string(other.text_);
-        break;
-    case Kind::number:
-        number_ = other.number_;
-        break;
-    case Kind::list:
-        new (&items_) std::vector<RVOptionValue>(other.items_);
-        break;
-    case Kind::map:
-        new (&entries_) std::shared_ptr<const Map>(other.entries_);
-        break;
-    }
-}
-
-void RVOptionValue::constructFrom(RVOptionValue&& other) noexcept
-{
-    switch (kind_) {
-    case Kind::null:
-        break;
-    case Kind::text:
-        new (&text_) std::string(std::move(other.text_));
-        break;
-    case Kind::number:
-        number_ = other.number_;
-        break;
-    case Kind::list:
-        new (&items_) std::vector<RVOptionValue>(std::move(other.items_));
-        break;
-    case Kind::map:
-        new (&entries_) std::shared_ptr<const Map>(std::move(other.entries_));
-        break;
-    }
-}
-
-void RVOptionValue::destroyComposite() noexcept
-{
-    if (kind_ == Kind::list) {
-        items_.~vector();
-    } else if (kind_ == Kind::map) {
-        entries_.~shared_ptr();
-    }
-}
 
 RVOptionValue RVOptionValue::text(std::string value)
 {
-    RVOptionValue result;
-    new (&result.text_) std::string(std::move(value));
-    result.kind_ = Kind::text;
-    return result;
+    const std::shared_ptr<const std::string> owned =
+        std::make_shared<const std::string>(std::move(value));
+    return RVOptionValue(SharedText(), owned, *owned);
 }
 
 RVOptionValue RVOptionValue::number(std::int64_t value)
 {
-    RVOptionValue result;
-    result.number_ = value;
-    result.kind_ = Kind::number;
-    return result;
+    return RVOptionValue(std::in_place_type<std::int64_t>, value);
 }
 
-RVOptionValue RVOptionValue::list(std::vector<RVOptionValue> items)
+RVOptionValue RVOptionValue::list(List items)
 {
-    RVOptionValue result;
-    new (&result.items_) std::vector<RVOptionValue>(std::move(items));
-    result.kind_ = Kind::list;
-    return result;
+    return RVOptionValue(std::in_place_type<std::shared_ptr<const List>>,
+                         std::make_shared<const List>(std::move(items)));
 }
 
-RVOptionValue RVOptionValue::map(std::map<std::string, RVOptionValue> entries)
+RVOptionValue RVOptionValue::map(Map entries)
 {
-    RVOptionValue result;
-    new (&result.entries_)
-        std::shared_ptr<const Map>(std::make_shared<const Map>(std::move(entries)));
-    result.kind_ = Kind::map;
-    return result;
+    return RVOptionValue(std::in_place_type<std::shared_ptr<const Map>>,
+                         std::make_shared<const Map>(std::move(entries)));
 }
 
-RVOptionValue RVOptionValue::textList(std::span<const std::string_view> texts)
+RVOptionValue RVOptionValue::textList(std::span<const std::string_view> texts,
+                                      const std::shared_ptr<const void>& owner)
 {
-    std::vector<RVOptionValue> items;
+    List items;
     items.reserve(texts.size());
     for (const std::string_view text : texts) {
-        items.emplace_back(InPlaceText(), text);
+        items.emplace_back(SharedText(), owner, text);
     }
     return list(std::move(items));
 }
 
 std::optional<std::int64_t> RVOptionValue::asNumber() const
 {
-    if (kind_ == Kind::number) {
-        return number_;
+    if (const std::int64_t* number = std::get_if<std::int64_t>(&value_)) {
+        return *number;
     }
     return std::nullopt;
 }
 
-const std::map<std::string, RVOptionValue>* RVOptionValue::asMap() const
+const RVOptionValue::List* RVOptionValue::asList() const
 {
-    return kind_ == Kind::map ? entries_.get() : nullptr;
+    const auto* items = std::get_if<std::shared_ptr<const List>>(&value_);
+    return items != nullptr ? items->get() : nullptr;
+}
+
+const RVOptionValue::Map* RVOptionValue::asMap() const
+{
+    const auto* entries = std::get_if<std::shared_ptr<const Map>>(&value_);
+    return entries != nullptr ? entries->get() : nullptr;
 }
 
 bool operator==(const RVOptionValue& left, const RVOptionValue& right)
@@ -149,7 +66,7 @@ bool operator==(const RVOptionValue& left, const RVOptionValue& right)
     case RVOptionValue::Kind::null:
         return true;
     case RVOptionValue::Kind::text:
-        return *left.asText() == *right.asText();
+        return left.asText() == right.asText();
     case RVOptionValue::Kind::number:
         return left.asNumber() == right.asNumber();
     case RVOptionValue::Kind::list:

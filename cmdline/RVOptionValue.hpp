@@ -1,8 +1,10 @@
 // RVOptionValue: the value of one parsed option as the command-line service
 // delivers it. A value is null, a text, a signed 64-bit number, an ordered
-// list of values or a map from text to value.
+// list of values or a map from text to value. Values are immutable and
+// shared: a copy adds a reference, never copies bytes or elements.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -10,15 +12,29 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 class RVOptionValue
 {
+    // The bytes of a text and what keeps them alive, in one pointer: it
+    // points at the first byte and shares ownership of the whole block.
+    struct Text
+    {
+        Text(const std::shared_ptr<const void>& owner, std::string_view text)
+            : bytes(owner, text.data()), size(text.size())
+        {}
+
+        std::shared_ptr<const char> bytes;
+        std::size_t size;
+    };
+
     // Lets textList build its elements in place through the public
     // constructor below while no one outside can call it.
-    struct InPlaceText
+    struct SharedText
     {
-        explicit InPlaceText() = default;
+        explicit SharedText() = default;
     };
 
 public:
@@ -31,65 +47,52 @@ public:
         map
     };
 
-    RVOptionValue() noexcept {}
-    RVOptionValue(InPlaceText, std::string_view text) : kind_(Kind::text), text_(text) {}
-    RVOptionValue(const RVOptionValue& other);
-    RVOptionValue(RVOptionValue&& other) noexcept;
-    RVOptionValue& operator=(const RVOptionValue& other);
-    RVOptionValue& operator=(RVOptionValue&& other) noexcept;
-    ~RVOptionValue() { destroy(); }
+    using List = std::vector<RVOptionValue>;
+    using Map = std::map<std::string, RVOptionValue>;
+
+    RVOptionValue() = default;
+    RVOptionValue(SharedText, const std::shared_ptr<const void>& owner, std::string_view text)
+        : value_(std::in_place_type<Text>, owner, text)
+    {}
 
     static RVOptionValue text(std::string value);
     static RVOptionValue number(std::int64_t value);
-    static RVOptionValue list(std::vector<RVOptionValue> items);
-    static RVOptionValue map(std::map<std::string, RVOptionValue> entries);
-    // A list of texts, each copied once, straight into its place in the list.
-    static RVOptionValue textList(std::span<const std::string_view> texts);
+    static RVOptionValue list(List items);
+    static RVOptionValue map(Map entries);
+    // A list of texts that view bytes which owner keeps alive: every element
+    // holds owner, so the bytes live as long as the last copy of any of them.
+    static RVOptionValue textList(std::span<const std::string_view> texts,
+                                  const std::shared_ptr<const void>& owner);
 
-    Kind kind() const { return kind_; }
-    bool isNull() const { return kind_ == Kind::null; }
+    Kind kind() const { return static_cast<Kind>(value_.index()); }
+    bool isNull() const { return kind() == Kind::null; }
 
-    // Each accessor returns null (or nullopt) when the value is of another kind.
-    const std::string* asText() const { return kind_ == Kind::text ? &text_ : nullptr; }
-    std::optional<std::int64_t> asNumber() const;
-    const std::vector<RVOptionValue>* asList() const
+    // Each accessor gives nullopt (or null) when the value is of another
+    // kind. A text's view, a list and a map live as long as this value.
+    std::optional<std::string_view> asText() const
     {
-        return kind_ == Kind::list ? &items_ : nullptr;
+        if (const Text* text = std::get_if<Text>(&value_)) {
+            return std::string_view(text->bytes.get(), text->size);
+        }
+        return std::nullopt;
     }
-    const std::map<std::string, RVOptionValue>* asMap() const;
+    std::optional<std::int64_t> asNumber() const;
+    const List* asList() const;
+    const Map* asMap() const;
 
     friend bool operator==(const RVOptionValue& left, const RVOptionValue& right);
 
 private:
-    using Map = std::map<std::string, RVOptionValue>;
+    // The alternatives in the order of Kind.
+    using Value = std::variant<std::monostate, Text, std::int64_t, std::shared_ptr<const List>,
+                               std::shared_ptr<const Map>>;
 
-    // Leaves the union without a member; kind_ still names the old one.
-    // Inline for texts, which a parsed line holds one of per value.
-    void destroy() noexcept
-    {
-        if (kind_ == Kind::text) {
-            text_.~basic_string();
-        } else if (kind_ == Kind::list || kind_ == Kind::map) {
-            destroyComposite();
-        }
-    }
-    void destroyComposite() noexcept;
-    // Constructs the member that other holds, copied or moved; kind_ must
-    // already be other's.
-    void constructFrom(const RVOptionValue& other);
-    void constructFrom(RVOptionValue&& other) noexcept;
+    template <class Alternative, class... Arguments>
+    explicit RVOptionValue(std::in_place_type_t<Alternative> kind, Arguments&&... arguments)
+        : value_(kind, std::forward<Arguments>(arguments)...)
+    {}
 
-    // A tagged union rather than std::variant, so that destroying a text,
-    // which a run does once per option value, is one test and no visit.
-    // A map cannot hold the still incomplete RVOptionValue by value, so it is
-    // kept behind an immutable shared pointer; copies of a value share it.
-    Kind kind_ = Kind::null;
-    union {
-        std::int64_t number_;
-        std::string text_;
-        std::vector<RVOptionValue> items_;
-        std::shared_ptr<const Map> entries_;
-    };
+    Value value_;
 };
 
 // The parsed command line: option name to value; an option not given has no entry.

@@ -1,5 +1,8 @@
 #include "cmdline/RVParser.hpp"
 
+#include "cmdline/RVTextStore.hpp"
+
+#include <memory>
 #include <utility>
 
 namespace {
@@ -7,9 +10,17 @@ namespace {
 class Parser
 {
 public:
+    // Where readings start: after the word that gives the first verbose
+    // option, or at the first word.
+    enum class Recording
+    {
+        fromVerbose,
+        fromStart
+    };
+
     Parser(const RVOptionTable& table, std::span<const char* const> arguments,
-           std::vector<RVReading>* readings)
-        : table_(table), arguments_(arguments), readings_(readings),
+           Recording recording = Recording::fromVerbose)
+        : table_(table), arguments_(arguments), recording_(recording == Recording::fromStart),
           values_(table.options().size()), flagCounts_(table.options().size(), 0)
     {}
 
@@ -17,6 +28,9 @@ public:
     {
         for (next_ = 0; next_ < arguments_.size();) {
             const std::size_t first = next_;
+            if (verboseSeen_ && !recording_) {
+                startRecording(first);
+            }
             const std::string_view word = arguments_[next_++];
             if (word.size() < 2 || word[0] != '-') { // a lone "-" too
                 fail(RVUsageError::Kind::extraOperand, word);
@@ -116,20 +130,22 @@ private:
             action_ = RVStandardAction::help;
         } else if (!action_ && option == table_.versionIndex()) {
             action_ = RVStandardAction::version;
+        } else if (option == table_.verboseIndex()) {
+            verboseSeen_ = true; // recording starts with the next word
         }
         record(first, option, std::nullopt);
     }
 
     void takeValue(std::size_t first, int option, std::string_view value)
     {
-        values_[static_cast<std::size_t>(option)].push_back(value);
+        values_[static_cast<std::size_t>(option)].push_back(store_->keep(value));
         record(first, option, value);
     }
 
     void record(std::size_t first, int option, std::optional<std::string_view> value)
     {
-        if (readings_ != nullptr) {
-            readings_->push_back({first, next_ - first, option, value});
+        if (recording_) {
+            readings_.push_back({first, next_ - first, option, value});
         }
     }
 
@@ -143,15 +159,24 @@ private:
         }
     }
 
+    void startRecording(std::size_t first)
+    {
+        recording_ = true;
+        recordingFrom_ = first;
+    }
+
     RVParseResult finish()
     {
+        if (verboseSeen_ && !recording_) {
+            startRecording(arguments_.size()); // the verbose option was in the last word
+        }
         RVParseResult result;
+        const std::shared_ptr<const void> bytes = std::move(store_);
         for (std::size_t index = 0; index < values_.size(); ++index) {
             const RVOptionSpec& definition = table_.options()[index];
             if (definition.takesValue && !values_[index].empty()) {
-                // The texts are copied only now that the whole line has been
-                // read, each list at once at its final size.
-                result.params.emplace(definition.name, RVOptionValue::textList(values_[index]));
+                result.params.emplace(definition.name,
+                                      RVOptionValue::textList(values_[index], bytes));
                 values_[index] = {};
             } else if (flagCounts_[index] > 0) {
                 result.params.emplace(definition.name, RVOptionValue::number(flagCounts_[index]));
@@ -159,13 +184,35 @@ private:
         }
         result.action = action_;
         result.error = std::move(error_);
+        if (recording_ && !result.action && !result.error) {
+            result.readings = readingsBeforeRecording();
+            result.readings.insert(result.readings.end(), readings_.begin(), readings_.end());
+        }
         return result;
+    }
+
+    // The words up to the one that gave the first verbose option were read
+    // before the report was asked for, so they alone are read once more,
+    // for it: on a line that starts with -v, that one word. They end where a
+    // reading ends, so on their own they read the same.
+    std::vector<RVReading> readingsBeforeRecording() const
+    {
+        if (recordingFrom_ == 0) {
+            return {};
+        }
+        return Parser(table_, arguments_.first(recordingFrom_), Recording::fromStart)
+            .run()
+            .readings;
     }
 
     const RVOptionTable& table_;
     std::span<const char* const> arguments_;
-    std::vector<RVReading>* readings_;
-    std::vector<std::vector<std::string_view>> values_; // into the arguments
+    bool recording_;
+    bool verboseSeen_ = false;
+    std::size_t recordingFrom_ = 0; // the first word read with recording on
+    std::vector<RVReading> readings_;
+    std::shared_ptr<RVTextStore> store_ = std::make_shared<RVTextStore>();
+    std::vector<std::vector<std::string_view>> values_; // into store_
     std::vector<std::int64_t> flagCounts_;              // for the options that take no value
     std::size_t next_ = 0;
     std::optional<RVStandardAction> action_;
@@ -174,8 +221,7 @@ private:
 
 } // namespace
 
-RVParseResult parseArguments(const RVOptionTable& table, std::span<const char* const> arguments,
-                             std::vector<RVReading>* readings)
+RVParseResult parseArguments(const RVOptionTable& table, std::span<const char* const> arguments)
 {
-    return Parser(table, arguments, readings).run();
+    return Parser(table, arguments).run();
 }

@@ -39,24 +39,30 @@ struct RVUsageError
 
 // How one option occurrence, or the end-of-options marker, was read: the
 // arguments it came from (0 is the first argument after the program name)
-// and the value it got. Collected only for the verbose report.
+// and the value it got, as a view into those arguments.
 struct RVReading
 {
     std::size_t firstArgument = 0;
     std::size_t argumentCount = 1;
     int option = RVOptionTable::none; // none for "--"
     std::optional<std::string_view> value;
+
+    friend bool operator==(const RVReading&, const RVReading&) = default;
 };
 
 struct RVParseResult
 {
+    // Every text in it shares one copy of the bytes it came from, which
+    // lives as long as the last value that holds it, argv no matter.
     RVParams params;
     std::optional<RVStandardAction> action; // the first help or version option
     std::optional<RVUsageError> error;      // the first error only
+    // Every occurrence, in order, for the verbose report: only on a line that
+    // gives the verbose option and has no error and no standard action.
+    // They view the arguments, so they are good only while those live.
+    std::vector<RVReading> readings;
 };
 
 // Reads the arguments that follow the program name. The whole line is read
 // even after an error, because a later help or version option still counts.
-// When readings is given, every occurrence is recorded there in order.
-RVParseResult parseArguments(const RVOptionTable& table, std::span<const char* const> arguments,
-                             std::vector<RVReading>* readings = nullptr);
+RVParseResult parseArguments(const RVOptionTable& table, std::span<const char* const> arguments);

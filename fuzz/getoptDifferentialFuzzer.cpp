@@ -49,6 +49,7 @@ struct GetoptReading
     RVParams params;
     std::optional<RVStandardAction> action;
     RunSettings settings;                // first occurrence counts, as in the front end
+    std::vector<std::string> inputs;     // the bytes that settings.inputs views
     std::set<std::string_view> operands; // what permutation left after the options
     std::set<std::string_view> expanded; // "--verb", read as "--verbose"
     std::set<std::string_view> joined;   // "-fVALUE" and "-input=x", read as -i "nput=x"
@@ -95,10 +96,14 @@ GetoptReading readWithGetopt(const GetoptOptions& known, std::vector<char*> argv
     const auto first = [&](const char* name) {
         return texts[name].empty() ? std::nullopt : std::optional(texts[name].front());
     };
-    const bool pcap = first("input-format") == "pcap";
-    reading.settings = {first("filter"), first("staging-area"), first("filter-name"),
-                        pcap ? Varnock_InputFormat_pcap_file : Varnock_InputFormat_mtp3_hexstream,
-                        texts["input"]};
+    reading.settings.filterFileName = first("filter");
+    reading.settings.stagingAreaFileName = first("staging-area");
+    reading.settings.filterName = first("filter-name");
+    if (first("input-format") == "pcap") {
+        reading.settings.inputFormat = Varnock_InputFormat_pcap_file;
+    }
+    reading.inputs = texts["input"];
+    reading.settings.inputs.assign(reading.inputs.begin(), reading.inputs.end());
     return reading;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <ostream>
 
 namespace {
@@ -17,7 +18,7 @@ struct ResolveCase
     Text stagingAreaFileName;
     Text filterName;
     Varnock_InputFormat inputFormat;
-    std::vector<std::string> inputs;
+    std::vector<std::string_view> inputs;
     // Lets a failing row print by its name instead of as bytes.
     friend void PrintTo(const ResolveCase& row, std::ostream* out) { *out << row.name; }
 };
@@ -46,9 +47,10 @@ const ResolveCase resolveCases[] = {
     {"repeatedInputKept", {{"input", texts({"x", "x"})}}, {}, {}, {}, hex, {"x", "x"}},
     {"emptyInputList", {{"input", V::list({})}}, {}, {}, {}, hex, {}},
     {"bareTextInput", {{"input", V::text("x")}}, {}, {}, {}, hex, {"x"}},
-    {"numberInputs", {{"input", V::list({V::number(7), V::text("y")})}}, {}, {}, {}, hex, {"7", "y"}},
+    {"onlyTextsAreInputs", {{"input", V::list({V::number(7), V::text("y")})}}, {}, {}, {}, hex, {"y"}},
     {"inputsThatNameNothingSkipped", {{"input", V::list({V::list({V::text("n")}), V(), V::map({}), V::text("y")})}}, {}, {}, {}, hex, {"y"}},
     {"mapInputIsNone", {{"input", V::map({})}}, {}, {}, {}, hex, {}},
+    {"numberInputIsNone", {{"input", V::number(3)}}, {}, {}, {}, hex, {}},
     {"latin1BytesKept", {{"input", texts({"caf\xe9.pcap"})}}, {}, {}, {}, hex, {"caf\xe9.pcap"}},
     {"unrelatedEntriesIgnored", {{"verbose", V::number(2)}, {"bogus", texts({"z"})}}, {}, {}, {}, hex, {}},
 };
@@ -57,10 +59,19 @@ const ResolveCase resolveCases[] = {
 class ResolveCases : public testing::TestWithParam<ResolveCase>
 {};
 
+// Resolved from a copy of the params that is gone before the settings are
+// read, through a copy and an assignment of them.
 TEST_P(ResolveCases, resolvesEverySetting)
 {
     const ResolveCase& row = GetParam();
-    const RunSettings settings = resolveRunSettings(row.params);
+    auto params = std::make_unique<RVParams>(row.params);
+    auto resolved = std::make_unique<RunSettings>(resolveRunSettings(*params));
+    params.reset();
+    const RunSettings copy = *resolved;
+    RunSettings settings;
+    settings = *resolved;
+    resolved.reset();
+    EXPECT_EQ(copy, settings);
     EXPECT_EQ(settings.filterFileName, row.filterFileName);
     EXPECT_EQ(settings.stagingAreaFileName, row.stagingAreaFileName);
     EXPECT_EQ(settings.filterName, row.filterName);

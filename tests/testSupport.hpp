@@ -22,6 +22,14 @@ public:
         pointers_.push_back(nullptr);
     }
     ArgumentVector(const ArgumentVector&) = delete;
+    // Overwritten before it is freed, so that anything still viewing the
+    // arguments reads garbage instead of what it expects.
+    ~ArgumentVector()
+    {
+        for (std::string& word : words_) {
+            word.assign(word.size(), '#');
+        }
+    }
 
     int argc() const { return static_cast<int>(words_.size()); }
     const char* const* argv() const { return pointers_.data(); }

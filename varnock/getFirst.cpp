@@ -4,8 +4,8 @@
 
 std::optional<std::string> getFirst(const RVOptionValue& param)
 {
-    if (const std::string* text = param.asText()) {
-        return *text;
+    if (const auto text = param.asText()) {
+        return std::string(*text);
     }
     if (const auto number = param.asNumber()) {
         char digits[24];

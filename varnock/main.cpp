@@ -6,7 +6,7 @@
 int main(int argc, char* argv[])
 {
     // A process may be started with an empty argument vector: no program name.
-    const char* runAs = argc > 0 && argv != nullptr ? argv[0] : nullptr;
+    const char* runAs = argc > 0 ? argv[0] : nullptr;
 
     RVCommandLine commandLine(makeCommandLineDefinition(), makeAppDefinition(runAs), argc, argv);
     commandLine.handleStandardArguments();

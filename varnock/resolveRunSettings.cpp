@@ -18,24 +18,20 @@ Varnock_InputFormat inputFormatFrom(const std::optional<std::string>& text)
     return Varnock_InputFormat_mtp3_hexstream; // "mtp3-hexstream" and anything unknown
 }
 
-// The inputs are every occurrence, not the first; an element that is
-// neither a text nor a number names no input.
-std::vector<std::string> inputsFrom(const RVOptionValue& value)
+// Every text element of the list, in order, or the one text of a bare
+// text; anything else names no input.
+std::vector<std::string_view> inputsFrom(const RVOptionValue& value)
 {
-    std::vector<std::string> inputs;
-    const auto* items = value.asList();
-    if (items == nullptr) {
-        if (auto single = getFirst(value)) { // a bare text or number is one input
-            inputs.push_back(std::move(*single));
-        }
-        return inputs;
+    if (const auto text = value.asText()) {
+        return {*text};
     }
-    inputs.reserve(items->size());
-    for (const RVOptionValue& item : *items) {
-        if (const std::string* text = item.asText()) {
-            inputs.push_back(*text);
-        } else if (item.kind() == RVOptionValue::Kind::number) {
-            inputs.push_back(*getFirst(item));
+    std::vector<std::string_view> inputs;
+    if (const auto* items = value.asList()) {
+        inputs.reserve(items->size());
+        for (const RVOptionValue& item : *items) {
+            if (const auto text = item.asText()) {
+                inputs.push_back(*text);
+            }
         }
     }
     return inputs;
@@ -50,6 +46,7 @@ RunSettings resolveRunSettings(const RVParams& params)
     settings.stagingAreaFileName = getFirst(valueOf(params, "staging-area"));
     settings.filterName = getFirst(valueOf(params, "filter-name"));
     settings.inputFormat = inputFormatFrom(getFirst(valueOf(params, "input-format")));
-    settings.inputs = inputsFrom(valueOf(params, "input"));
+    settings.inputBytes_ = valueOf(params, "input");
+    settings.inputs = inputsFrom(settings.inputBytes_);
     return settings;
 }

@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum Varnock_InputFormat : std::uint32_t
@@ -34,17 +35,33 @@ struct RunSettings
     std::optional<std::string> stagingAreaFileName;
     std::optional<std::string> filterName;
     Varnock_InputFormat inputFormat = Varnock_InputFormat_mtp3_hexstream;
-    std::vector<std::string> inputs; // in command-line order; "-" is standard input
+    // In command-line order; "-" is standard input. The views stay good for
+    // as long as this object, or a copy of it, lives.
+    std::vector<std::string_view> inputs;
 
-    friend bool operator==(const RunSettings&, const RunSettings&) = default;
+    // The settings alone: what holds the bytes does not count.
+    friend bool operator==(const RunSettings& left, const RunSettings& right)
+    {
+        return left.filterFileName == right.filterFileName &&
+               left.stagingAreaFileName == right.stagingAreaFileName &&
+               left.filterName == right.filterName && left.inputFormat == right.inputFormat &&
+               left.inputs == right.inputs;
+    }
+
+private:
+    friend RunSettings resolveRunSettings(const RVParams& params);
+
+    RVOptionValue inputBytes_; // the value that inputs views into: a reference, not a copy
 };
 
 // Of a repeated single-valued option the first occurrence counts; an input
-// format other than "mtp3-hexstream" or "pcap" leaves the default.
+// format other than "mtp3-hexstream" or "pcap" leaves the default. The
+// inputs are the text elements of "input", in order, or the text itself
+// when "input" is a bare text; copies of the params need not outlive it.
 RunSettings resolveRunSettings(const RVParams& params);
 
 // The work done on one input, in command-line order.
-void processInput(const std::string& input);
+void processInput(std::string_view input);
 
 // Hands every input to processInput, first to last.
-void walkInputs(const std::vector<std::string>& inputs);
+void walkInputs(const std::vector<std::string_view>& inputs);
