@@ -35,7 +35,7 @@ void parse(benchmark::State& state)
     const RVOptionTable table(makeCommandLineDefinition(), makeAppDefinition("varnock"));
     const InputLine line(state.range(0));
     for (auto _ : state) {
-        RVParseResult result = parseArguments(table, line.arguments);
+        RVParseResult result = rv::parseArguments(table, line.arguments);
         benchmark::DoNotOptimize(result);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -46,7 +46,7 @@ void resolve(benchmark::State& state)
 {
     const RVOptionTable table(makeCommandLineDefinition(), makeAppDefinition("varnock"));
     const InputLine line(state.range(0));
-    const RVParseResult parsed = parseArguments(table, line.arguments);
+    const RVParseResult parsed = rv::parseArguments(table, line.arguments);
     for (auto _ : state) {
         RunSettings settings = resolveRunSettings(parsed.params);
         benchmark::DoNotOptimize(settings);

@@ -1,8 +1,8 @@
 #include "cmdline/RVCommandLine.hpp"
 
-#include "cmdline/RVErrorText.hpp"
 #include "cmdline/RVHelpText.hpp"
 #include "cmdline/RVOutput.hpp"
+#include "cmdline/RVUsageErrorText.hpp"
 #include "cmdline/RVVerboseReport.hpp"
 
 #include <cerrno>
@@ -19,10 +19,10 @@ RVCommandLine::RVCommandLine(std::vector<std::map<std::string, std::string>> com
     const std::span<const char* const> arguments =
         argc > 1 ? std::span(argv + 1, static_cast<std::size_t>(argc - 1))
                  : std::span<const char* const>();
-    result_ = parseArguments(table_, arguments);
+    result_ = rv::parseArguments(table_, arguments);
     if (!result_.readings.empty()) {
         // Made here, while the readings' views into argv are still good.
-        verboseReport_ = renderVerboseReport(table_, arguments, result_.readings);
+        verboseReport_ = rv::renderVerboseReport(table_, arguments, result_.readings);
         result_.readings = {};
     }
 }
@@ -30,27 +30,27 @@ RVCommandLine::RVCommandLine(std::vector<std::map<std::string, std::string>> com
 void RVCommandLine::handleStandardArguments()
 {
     if (result_.action == RVStandardAction::help) {
-        showAndExit(renderHelp(table_));
+        showAndExit(rv::renderHelp(table_));
     }
     if (result_.action == RVStandardAction::version) {
-        showAndExit(renderVersion(table_));
+        showAndExit(rv::renderVersion(table_));
     }
     if (result_.error) {
-        writeAll(STDERR_FILENO, renderUsageError(table_, *result_.error));
-        std::exit(RVExitStatus_usageError);
+        rv::detail::writeAll(STDERR_FILENO, rv::renderUsageError(table_, *result_.error));
+        std::exit(static_cast<int>(RVExitStatus::usageError));
     }
     if (!verboseReport_.empty()) {
-        writeAll(STDERR_FILENO, verboseReport_);
+        rv::detail::writeAll(STDERR_FILENO, verboseReport_);
     }
 }
 
 void RVCommandLine::showAndExit(const std::string& text)
 {
-    if (!writeAll(STDOUT_FILENO, text)) {
+    if (!rv::detail::writeAll(STDOUT_FILENO, text)) {
         const std::string message = std::string(table_.app().displayName()) +
                                     ": write error: " + std::strerror(errno) + '\n';
-        writeAll(STDERR_FILENO, message);
-        std::exit(RVExitStatus_outputFailed);
+        rv::detail::writeAll(STDERR_FILENO, message);
+        std::exit(static_cast<int>(RVExitStatus::outputFailed));
     }
-    std::exit(RVExitStatus_success);
+    std::exit(static_cast<int>(RVExitStatus::success));
 }

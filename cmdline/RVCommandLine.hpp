@@ -4,6 +4,7 @@
 // only place that prints or ends the process) and hands out the values.
 #pragma once
 
+#include "cmdline/RVExitStatus.hpp"
 #include "cmdline/RVOptionTable.hpp"
 #include "cmdline/RVOptionValue.hpp"
 #include "cmdline/RVParser.hpp"
@@ -12,14 +13,6 @@
 #include <span>
 #include <string>
 #include <vector>
-
-// The exit statuses of the service.
-enum RVExitStatus : int
-{
-    RVExitStatus_success = 0,
-    RVExitStatus_outputFailed = 1, // help or version could not be written
-    RVExitStatus_usageError = 2,
-};
 
 class RVCommandLine
 {

@@ -53,7 +53,7 @@ std::vector<std::string_view> wrapWords(std::string_view text, std::size_t room)
 // current line, which already holds `used` characters.
 void appendBlock(std::string& out, std::string_view text, std::size_t used, std::size_t start)
 {
-    const auto lines = wrapWords(text, helpScreenWidth - start);
+    const auto lines = wrapWords(text, rv::helpScreenWidth - start);
     for (std::size_t index = 0; index < lines.size(); ++index) {
         out.append(index == 0 ? start - used : start, ' ');
         out += lines[index];
@@ -66,7 +66,7 @@ void appendBlock(std::string& out, std::string_view text, std::size_t used, std:
 
 } // namespace
 
-std::string renderHelp(const RVOptionTable& table)
+std::string rv::renderHelp(const RVOptionTable& table)
 {
     std::string text = "Usage: " + std::string(table.app().displayName()) + " [OPTION]...\n\n";
     text += "Options:\n";
@@ -88,7 +88,7 @@ std::string renderHelp(const RVOptionTable& table)
     return text;
 }
 
-std::string renderVersion(const RVOptionTable& table)
+std::string rv::renderVersion(const RVOptionTable& table)
 {
     const RVAppInfo& app = table.app();
     std::string text = std::string(app.executable) + ' ' + std::string(app.version) + '\n';

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 
+namespace rv {
+
 // Widest line of the help screen; the layout is fixed so that the screen
 // reads the same in every terminal, pipe and test.
 inline constexpr std::size_t helpScreenWidth = 79;
@@ -15,3 +17,5 @@ std::string renderHelp(const RVOptionTable& table);
 
 // "executable version", then the copyright line.
 std::string renderVersion(const RVOptionTable& table);
+
+} // namespace rv

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-std::string quoted(std::string_view word)
+std::string rv::detail::quoted(std::string_view word)
 {
     static constexpr char hexDigits[] = "0123456789abcdef";
     std::string text;
@@ -26,7 +26,7 @@ std::string quoted(std::string_view word)
     return text;
 }
 
-std::string listOfQuoted(const std::vector<std::string_view>& words)
+std::string rv::detail::listOfQuoted(const std::vector<std::string_view>& words)
 {
     std::string text;
     for (std::size_t index = 0; index < words.size(); ++index) {

@@ -95,5 +95,6 @@ private:
     Value value_;
 };
 
-// The parsed command line: option name to value; an option not given has no entry.
-using RVParams = std::map<std::string, RVOptionValue>;
+// The parsed command line: option name to value; an option not given has no
+// entry. Looked up by any text, without making a string of it.
+using RVParams = std::map<std::string, RVOptionValue, std::less<>>;

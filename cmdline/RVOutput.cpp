@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <unistd.h>
 
-bool writeAll(int fileDescriptor, std::string_view text)
+bool rv::detail::writeAll(int fileDescriptor, std::string_view text)
 {
     while (!text.empty()) {
         const ssize_t written = ::write(fileDescriptor, text.data(), text.size());

@@ -221,7 +221,7 @@ private:
 
 } // namespace
 
-RVParseResult parseArguments(const RVOptionTable& table, std::span<const char* const> arguments)
+RVParseResult rv::parseArguments(const RVOptionTable& table, std::span<const char* const> arguments)
 {
     return Parser(table, arguments).run();
 }

@@ -63,6 +63,10 @@ struct RVParseResult
     std::vector<RVReading> readings;
 };
 
+namespace rv {
+
 // Reads the arguments that follow the program name. The whole line is read
 // even after an error, because a later help or version option still counts.
 RVParseResult parseArguments(const RVOptionTable& table, std::span<const char* const> arguments);
+
+} // namespace rv

@@ -9,7 +9,7 @@ constexpr std::size_t maxSuggestionDistance = 2;
 
 } // namespace
 
-std::size_t editDistance(std::string_view from, std::string_view to, std::size_t limit)
+std::size_t rv::detail::editDistance(std::string_view from, std::string_view to, std::size_t limit)
 {
     const std::size_t lengthGap =
         from.size() > to.size() ? from.size() - to.size() : to.size() - from.size();
@@ -36,8 +36,8 @@ std::size_t editDistance(std::string_view from, std::string_view to, std::size_t
     return std::min(last[to.size()], limit + 1);
 }
 
-std::vector<std::string_view> suggestLongForms(const RVOptionTable& table,
-                                               std::string_view typedName)
+std::vector<std::string_view> rv::suggestLongForms(const RVOptionTable& table,
+                                                   std::string_view typedName)
 {
     std::vector<std::string_view> forms;
     if (typedName.empty()) {
@@ -55,7 +55,7 @@ std::vector<std::string_view> suggestLongForms(const RVOptionTable& table,
     const std::size_t limit = std::min(maxSuggestionDistance, typedName.size() - 1);
     std::size_t best = limit + 1;
     for (const RVOptionSpec& option : table.options()) {
-        const std::size_t distance = editDistance(typedName, option.name, limit);
+        const std::size_t distance = detail::editDistance(typedName, option.name, limit);
         if (distance < best) {
             best = distance;
             forms.clear();

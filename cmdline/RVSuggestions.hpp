@@ -7,10 +7,16 @@
 #include <string_view>
 #include <vector>
 
+namespace rv {
+
+namespace detail {
+
 // Edit distance in which an insertion, a deletion, a substitution and a swap
 // of two neighbouring letters each count one, so that "fitler" is one edit
 // from "filter". Stops counting at limit + 1: a word that far off is no match.
 std::size_t editDistance(std::string_view from, std::string_view to, std::size_t limit);
+
+} // namespace detail
 
 // The long forms ("--name") worth proposing for the typed name (without its
 // dashes or "=value"): every long name that it is a prefix of, in definition
@@ -18,3 +24,5 @@ std::size_t editDistance(std::string_view from, std::string_view to, std::size_t
 // otherwise none.
 std::vector<std::string_view> suggestLongForms(const RVOptionTable& table,
                                                std::string_view typedName);
+
+} // namespace rv

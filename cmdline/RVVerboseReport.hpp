@@ -10,5 +10,9 @@
 
 // One line per option occurrence and per "--", naming the arguments as typed
 // and what they became, then one line per option given more than once.
+namespace rv {
+
 std::string renderVerboseReport(const RVOptionTable& table, std::span<const char* const> arguments,
                                 const std::vector<RVReading>& readings);
+
+} // namespace rv

@@ -132,7 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     argv.push_back(nullptr);
 
-    const RVParseResult result = parseArguments(known.table, {argv.data() + 1, argv.size() - 2});
+    const RVParseResult result =
+        rv::parseArguments(known.table, {argv.data() + 1, argv.size() - 2});
     const GetoptReading getopt = readWithGetopt(known, argv);
     if (result.error ? getopt.error || meantToDiffer(*result.error, getopt)
                      : !getopt.error && getopt.operands.empty() && getopt.expanded.empty() &&

@@ -1,29 +1,66 @@
-// Helpers shared by the unit tests: argument vectors from strings, the real
-// option table, and readable printing of option values.
+// What the tests share, written once: rows that print and name themselves,
+// argument vectors built from strings, the service's own small option table,
+// readable option values, and a scratch folder to run shells in.
 #pragma once
 
 #include "cmdline/RVOptionTable.hpp"
 #include "cmdline/RVOptionValue.hpp"
-#include "varnock/varnock.hpp"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
 #include <ostream>
+#include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
-// An argument vector whose pointers stay valid as long as the object lives.
+// The base of every table row: `struct ParseCase : NamedRow<ParseCase> {...}`
+// with rows written {{"name"}, ...}. A failing row prints as its name, and
+// rowName names each instantiated test after its row.
+template <class Row> struct NamedRow
+{
+    const char* name;
+
+    friend void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+};
+
+inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
+
+// Runs action, which must throw RVDefinitionError with complaint in its message.
+template <class Action> void expectDefinitionError(const Action& action, std::string_view complaint)
+{
+    try {
+        action();
+        ADD_FAILURE() << "no RVDefinitionError; expected one saying: " << complaint;
+    } catch (const RVDefinitionError& error) {
+        EXPECT_NE(std::string_view(error.what()).find(complaint), std::string_view::npos)
+            << error.what();
+    }
+}
+
+// An argument vector whose pointers stay valid as long as the object lives,
+// and whose bytes are overwritten before they are freed, so that anything
+// still viewing them reads garbage instead of what it expects.
 class ArgumentVector
 {
 public:
-    ArgumentVector(std::vector<std::string> words) : words_(std::move(words))
+    ArgumentVector(std::string programName, const std::vector<std::string>& words)
+        : words_{std::move(programName)}
     {
+        words_.insert(words_.end(), words.begin(), words.end());
         for (const std::string& word : words_) {
             pointers_.push_back(word.c_str());
         }
         pointers_.push_back(nullptr);
     }
     ArgumentVector(const ArgumentVector&) = delete;
-    // Overwritten before it is freed, so that anything still viewing the
-    // arguments reads garbage instead of what it expects.
+    ArgumentVector& operator=(const ArgumentVector&) = delete;
     ~ArgumentVector()
     {
         for (std::string& word : words_) {
@@ -44,11 +81,39 @@ private:
     std::vector<const char*> pointers_;
 };
 
-inline RVOptionTable varnockTable(const char* runAs = "varnock")
+// The service's tests use this table rather than a tool's: the three
+// standard options, another flag, options that take a value with and
+// without a short form, a capital short form, a long name that is a prefix
+// of another, and a list of words as a placeholder.
+// clang-format off
+inline std::vector<RVDefinition> testDefinitions()
 {
-    return RVOptionTable(makeCommandLineDefinition(), makeAppDefinition(runAs));
+    return {
+        {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
+        {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the version"}},
+        {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "tells how the command line was read"}},
+        {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", "says nothing"}},
+        {{"name", "file"}, {"short", "-f"}, {"long", "--file"}, {"argument", "filename"}, {"help", "reads a file"}},
+        {{"name", "file-name"}, {"long", "--file-name"}, {"argument", "name"}, {"help", "names the entry to read"}},
+        {{"name", "format"}, {"short", "-F"}, {"long", "--format"}, {"argument", "{text (default) | json}"}, {"help", "sets the output format"}},
+    };
+}
+// clang-format on
+
+inline RVDefinition testApp(const char* runAs = "tl")
+{
+    return {{"version", "2.0"},
+            {"executable", "tl"},
+            {"run-as", runAs},
+            {"copyright", "(C) the tl developers"}};
 }
 
+inline RVOptionTable testTable(const char* runAs = "tl")
+{
+    return RVOptionTable(testDefinitions(), testApp(runAs));
+}
+
+// A list of texts, as the parser delivers the values of an option.
 inline RVOptionValue texts(std::initializer_list<const char*> items)
 {
     std::vector<RVOptionValue> values;
@@ -60,32 +125,103 @@ inline RVOptionValue texts(std::initializer_list<const char*> items)
 
 inline void PrintTo(const RVOptionValue& value, std::ostream* out)
 {
-    switch (value.kind()) {
-    case RVOptionValue::Kind::null:
-        *out << "null";
-        return;
-    case RVOptionValue::Kind::text:
-        *out << '"' << *value.asText() << '"';
-        return;
-    case RVOptionValue::Kind::number:
-        *out << *value.asNumber();
-        return;
-    case RVOptionValue::Kind::list:
+    if (const auto text = value.asText()) {
+        *out << '"' << *text << '"';
+    } else if (const auto number = value.asNumber()) {
+        *out << *number;
+    } else if (const auto* items = value.asList()) {
         *out << '[';
-        for (const auto& item : *value.asList()) {
-            PrintTo(item, out);
+        for (const RVOptionValue& item : *items) {
             *out << ' ';
+            PrintTo(item, out);
         }
-        *out << ']';
-        return;
-    case RVOptionValue::Kind::map:
+        *out << " ]";
+    } else if (const auto* entries = value.asMap()) {
         *out << '{';
-        for (const auto& [key, item] : *value.asMap()) {
-            *out << key << ": ";
+        for (const auto& [key, item] : *entries) {
+            *out << ' ' << key << ": ";
             PrintTo(item, out);
-            *out << ' ';
         }
-        *out << '}';
-        return;
+        *out << " }";
+    } else {
+        *out << "null";
     }
+}
+
+// The text as one word of a POSIX shell command line.
+inline std::string singleQuoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+// A scratch folder, removed with the object, to write files and run shells in.
+class ShellFolder
+{
+public:
+    ShellFolder()
+    {
+        char pattern[] = "/tmp/varnockTest.XXXXXX";
+        path_ = mkdtemp(pattern);
+    }
+    ShellFolder(const ShellFolder&) = delete;
+    ShellFolder& operator=(const ShellFolder&) = delete;
+    ~ShellFolder() { std::filesystem::remove_all(path_); }
+
+    void write(const std::string& name, const std::string& text) const
+    {
+        std::ofstream(path_ + '/' + name) << text;
+    }
+
+    bool holds(const std::string& name) const
+    {
+        return std::filesystem::exists(path_ + '/' + name);
+    }
+
+    // The lines that the command writes on both streams, run in the folder;
+    // a command that fails is a test failure.
+    std::vector<std::string> run(const std::string& command) const
+    {
+        FILE* pipe = popen(("cd '" + path_ + "' && " + command + " 2>&1").c_str(), "r");
+        std::string output;
+        char buffer[4096];
+        for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            output.append(buffer, got);
+        }
+        EXPECT_EQ(pclose(pipe), 0) << command << "\n" << output;
+        std::vector<std::string> lines;
+        for (std::size_t start = 0, end; (end = output.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            lines.push_back(output.substr(start, end - start));
+        }
+        return lines;
+    }
+
+private:
+    std::string path_;
+};
+
+// A table whose words and help lines hold everything a shell might act on,
+// for the completion scripts.
+inline const std::vector<std::string> hostileWords = {
+    "it's", "$(touch${IFS}pwned)", "back\\slash", "\"dq\"", "*", "=eq"};
+inline const std::string hostileHelp = "it's \"quoted\" $HOME `touch pwned` [x]: y\\z";
+
+inline RVOptionTable hostileTable()
+{
+    std::string placeholder = "{";
+    for (const std::string& word : hostileWords) {
+        placeholder += (placeholder.size() == 1 ? "" : " | ") + word;
+    }
+    placeholder.insert(placeholder.find(" | "), " (default)");
+    // clang-format off
+    return RVOptionTable(
+        {{{"name", "mode"}, {"long", "--mode"}, {"argument", placeholder + "}"}, {"help", hostileHelp}},
+         {{"name", "file"}, {"short", "-F"}, {"long", "--file"}, {"argument", "filename"}, {"help", hostileHelp}},
+         {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", hostileHelp}}},
+        {{"executable", "my-tool"}, {"version", "1"}});
+    // clang-format on
 }

@@ -1,4 +1,4 @@
-#include "varnock/varnock.hpp"
+#include "varnock/definitions.hpp"
 
 #include <initializer_list>
 #include <utility>
@@ -7,59 +7,24 @@ namespace {
 
 using Entry = std::pair<const char*, const char*>;
 
-// The eight options, in the order the help screen shows them.
+// The eight options, in the order the help screen shows them, one to a line.
+// clang-format off
 constexpr std::initializer_list<std::initializer_list<Entry>> options = {
-    {
-        {"name", "version"},
-        {"short", "-V"},
-        {"long", "--version"},
-        {"help", "shows the software version"},
-    },
-    {
-        {"name", "verbose"},
-        {"short", "-v"},
-        {"long", "--verbose"},
-        {"help", "enables verbose mode"},
-    },
-    {
-        {"name", "help"},
-        {"short", "-h"},
-        {"long", "--help"},
-        {"help", "shows the help screen"},
-    },
-    {
-        {"name", "filter"},
-        {"short", "-f"},
-        {"long", "--filter"},
-        {"argument", "filename"},
-        {"help", "reads the definition of a filter from a file"},
-    },
-    {
-        {"name", "staging-area"},
-        {"long", "--staging-area"},
-        {"argument", "filename"},
-        {"help", "reads the definition of filters from a staging area file"},
-    },
-    {
-        {"name", "filter-name"},
-        {"long", "--filter-name"},
-        {"argument", "filter-name"},
-        {"help", "specifies which filter to use from the staging area"},
-    },
-    {
-        {"name", "input"},
-        {"short", "-i"},
-        {"long", "--input"},
-        {"argument", "filename"},
-        {"help", "takes packet input from file or stdin if - is passed as filename"},
-    },
-    {
-        {"name", "input-format"},
-        {"long", "--input-format"},
-        {"argument", "{mtp3-hexstream (default) | pcap}"},
-        {"help", "defines the input format"},
-    },
+    {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the software version"}},
+    {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "enables verbose mode"}},
+    {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
+    {{"name", OptionName::filter}, {"short", "-f"}, {"long", "--filter"}, {"argument", "filename"},
+     {"help", "reads the definition of a filter from a file"}},
+    {{"name", OptionName::stagingArea}, {"long", "--staging-area"}, {"argument", "filename"},
+     {"help", "reads the definition of filters from a staging area file"}},
+    {{"name", OptionName::filterName}, {"long", "--filter-name"}, {"argument", "filter-name"},
+     {"help", "specifies which filter to use from the staging area"}},
+    {{"name", OptionName::input}, {"short", "-i"}, {"long", "--input"}, {"argument", "filename"},
+     {"help", "takes packet input from file or stdin if - is passed as filename"}},
+    {{"name", OptionName::inputFormat}, {"long", "--input-format"}, {"argument", "{mtp3-hexstream (default) | pcap}"},
+     {"help", "defines the input format"}},
 };
+// clang-format on
 
 // A definition whose texts are each made once, in place in the map.
 std::map<std::string, std::string> definition(std::initializer_list<Entry> entries)

@@ -1,4 +1,4 @@
-#include "varnock/varnock.hpp"
+#include "varnock/getFirst.hpp"
 
 #include <charconv>
 

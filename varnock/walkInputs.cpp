@@ -1,4 +1,4 @@
-#include "varnock/varnock.hpp"
+#include "varnock/walkInputs.hpp"
 
 void processInput(std::string_view /*input*/)
 {

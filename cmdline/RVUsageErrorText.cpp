@@ -1,0 +1,72 @@
+#include "cmdline/RVUsageErrorText.hpp"
+
+#include "cmdline/RVMessageText.hpp"
+#include "cmdline/RVSuggestions.hpp"
+
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using rv::detail::quoted;
+
+std::string_view nameBeforeEquals(std::string_view body)
+{
+    return body.substr(0, body.find('='));
+}
+
+std::string describe(const RVOptionTable& table, const RVUsageError& error)
+{
+    const auto letter = std::string_view(&error.letter, 1);
+    switch (error.kind) {
+    case RVUsageError::Kind::unknownOption:
+    case RVUsageError::Kind::singleDashLongName:
+        return "unrecognized option " + quoted(error.word);
+    case RVUsageError::Kind::invalidShortOption:
+        // A byte of a multi-byte character means nothing on its own.
+        if (static_cast<unsigned char>(error.letter) >= 0x80) {
+            return "unrecognized option " + quoted(error.word);
+        }
+        return "invalid option -- " + quoted(letter);
+    case RVUsageError::Kind::missingValue:
+        if (error.letter != 0) {
+            return "option requires an argument -- " + quoted(letter);
+        }
+        return "option " + quoted(table.option(error.option).longForm) + " requires an argument";
+    case RVUsageError::Kind::unexpectedValue:
+        return "option " + quoted(table.option(error.option).longForm) +
+               " doesn't allow an argument";
+    case RVUsageError::Kind::extraOperand:
+        return "extra operand " + quoted(error.word);
+    }
+    return "invalid command line";
+}
+
+std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUsageError& error)
+{
+    switch (error.kind) {
+    case RVUsageError::Kind::unknownOption:
+        return rv::suggestLongForms(table,
+                                    nameBeforeEquals(std::string_view(error.word).substr(2)));
+    case RVUsageError::Kind::singleDashLongName:
+        if (error.option != RVOptionTable::none) {
+            return {table.option(error.option).longForm};
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError& error)
+{
+    const std::string prefix = std::string(table.app().displayName()) + ": ";
+    std::string text = prefix + describe(table, error) + '\n';
+    if (const auto forms = suggestions(table, error); !forms.empty()) {
+        text += prefix + "did you mean " + detail::listOfQuoted(forms) + "?\n";
+    }
+    text += "Try '" + std::string(table.app().executable) + " --help' for more information.\n";
+    return text;
+}

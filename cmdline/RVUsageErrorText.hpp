@@ -1,0 +1,16 @@
+// The text that reports a usage error on standard error.
+#pragma once
+
+#include "cmdline/RVOptionTable.hpp"
+#include "cmdline/RVParser.hpp"
+
+#include <string>
+
+// One line that names the error and the word as typed, then a "did you
+// mean" line where one helps, then where to find help. Every line ends in a
+// newline.
+namespace rv {
+
+std::string renderUsageError(const RVOptionTable& table, const RVUsageError& error);
+
+} // namespace rv

@@ -1,0 +1,90 @@
+#include "cmdline/docs/RVBashCompletion.hpp"
+
+#include "cmdline/docs/RVAcceptedValues.hpp"
+#include "cmdline/docs/RVCompletionTemplates.hpp"
+#include "cmdline/docs/RVShellQuoting.hpp"
+#include "cmdline/docs/RVTextTemplate.hpp"
+
+namespace {
+
+using rv::detail::shellQuoted;
+
+// A name that bash accepts for a function, made from the executable's.
+std::string functionName(std::string_view executable)
+{
+    std::string name = "_";
+    for (const char c : executable) {
+        const bool fits =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        name += fits ? c : '_';
+    }
+    return name;
+}
+
+// Every form of the option, short first: "-f", "--filter".
+std::string formsOf(const RVOptionSpec& option, std::string_view separator)
+{
+    std::string forms;
+    if (!option.shortForm.empty()) {
+        forms += shellQuoted(option.shortForm);
+        forms += separator;
+    }
+    return forms + shellQuoted(option.longForm);
+}
+
+// The case of the value function for an option that takes a value.
+std::string valueCase(const RVOptionSpec& option, const std::string& function)
+{
+    std::string line = "    " + formsOf(option, " | ") + ")";
+    const RVAcceptedValues values = rv::acceptedValues(option.argument);
+    switch (values.kind) {
+    case RVAcceptedValues::Kind::fileNames:
+        line += " " + function + "_files \"$2\" \"$3\"";
+        break;
+    case RVAcceptedValues::Kind::words:
+        line += " " + function + "_words \"$2\" \"$3\"";
+        for (const std::string_view word : values.words) {
+            line += ' ' + shellQuoted(word);
+        }
+        break;
+    case RVAcceptedValues::Kind::anything:
+        break;
+    }
+    return line + " ;;\n";
+}
+
+} // namespace
+
+std::string rv::renderBashCompletion(const RVOptionTable& table)
+{
+    const std::string executable(table.app().executable);
+    const std::string function = functionName(executable);
+    std::string valueCases;
+    // The long forms and the short letters of the options that take a value,
+    // for telling which words are values rather than options.
+    std::string longFormsWithValue;
+    std::string lettersWithValue;
+    std::string allForms;
+    for (const RVOptionSpec& option : table.options()) {
+        allForms += ' ' + formsOf(option, " ");
+        if (!option.takesValue) {
+            continue;
+        }
+        valueCases += valueCase(option, function);
+        longFormsWithValue +=
+            (longFormsWithValue.empty() ? "" : " | ") + shellQuoted(option.longForm);
+        if (!option.shortForm.empty()) {
+            lettersWithValue += option.shortForm[1];
+        }
+    }
+    return detail::fillTemplate(
+        detail::bashCompletionTemplate,
+        {{"executable", executable},
+         {"function", function},
+         {"command", shellQuoted(executable)},
+         {"valueCases", valueCases},
+         {"longFormsWithValue",
+          longFormsWithValue.empty() ? "" : "    " + longFormsWithValue + ") return 0 ;;\n"},
+         {"lettersWithValue", shellQuoted(lettersWithValue)},
+         {"allForms", allForms}});
+}

@@ -1,0 +1,14 @@
+// The fish completion script, filled from the option table into
+// fishCompletion.template: one complete command per option.
+#pragma once
+
+#include "cmdline/RVOptionTable.hpp"
+
+#include <string>
+
+namespace rv {
+
+// For fish: install it as <executable>.fish in a completions folder.
+std::string renderFishCompletion(const RVOptionTable& table);
+
+} // namespace rv

@@ -1,0 +1,78 @@
+#include "cmdline/docs/RVZshCompletion.hpp"
+
+#include "cmdline/docs/RVAcceptedValues.hpp"
+#include "cmdline/docs/RVCompletionTemplates.hpp"
+#include "cmdline/docs/RVShellQuoting.hpp"
+#include "cmdline/docs/RVTextTemplate.hpp"
+
+namespace {
+
+// Backslashes before the characters that _arguments reads in an option's
+// description or message, and before anything the shell would read when
+// _arguments evaluates a list of words.
+std::string argumentsText(std::string_view text, bool forEvaluation)
+{
+    std::string escaped;
+    for (const char c : text) {
+        const bool special = forEvaluation
+                                 ? !rv::detail::isPlainWordCharacter(c) || c == ':'
+                                 : std::string_view("\\[]:").find(c) != std::string_view::npos;
+        if (special) {
+            escaped += '\\';
+        }
+        escaped += c;
+    }
+    return escaped;
+}
+
+// What follows an option in its _arguments description: the message and the action.
+std::string valueDescription(const RVOptionSpec& option)
+{
+    const RVAcceptedValues values = rv::acceptedValues(option.argument);
+    switch (values.kind) {
+    case RVAcceptedValues::Kind::fileNames:
+        return ':' + argumentsText(option.argument, false) + ":_files";
+    case RVAcceptedValues::Kind::words: {
+        std::string list;
+        for (const std::string_view word : values.words) {
+            list.append(list.empty() ? "" : " ").append(argumentsText(word, true));
+        }
+        return ':' + argumentsText(option.name, false) + ":(" + list + ')';
+    }
+    case RVAcceptedValues::Kind::anything:
+        break;
+    }
+    return ':' + argumentsText(option.argument, false) + ": ";
+}
+
+// The specification of one form: "-h[help]", or "*--filter=[help]:message:action"
+// for an option that takes a value, which may be repeated; the tool says
+// which occurrence counts.
+std::string specification(const RVOptionSpec& option, std::string_view form,
+                          std::string_view valueJoiner)
+{
+    const std::string description = '[' + argumentsText(option.help, false) + ']';
+    if (!option.takesValue) {
+        return rv::detail::shellQuoted(std::string(form) + description);
+    }
+    return rv::detail::shellQuoted('*' + std::string(form) + std::string(valueJoiner) +
+                                   description + valueDescription(option));
+}
+
+} // namespace
+
+std::string rv::renderZshCompletion(const RVOptionTable& table)
+{
+    const std::string executable(table.app().executable);
+    std::string specifications;
+    for (const RVOptionSpec& option : table.options()) {
+        if (!option.shortForm.empty()) {
+            specifications += " \\\n    " + specification(option, option.shortForm, "+");
+        }
+        specifications += " \\\n    " + specification(option, option.longForm, "=");
+    }
+    return detail::fillTemplate(detail::zshCompletionTemplate,
+                                {{"executable", executable},
+                                 {"command", detail::shellQuoted(executable)},
+                                 {"specs", specifications}});
+}

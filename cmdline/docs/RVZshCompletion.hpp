@@ -1,0 +1,14 @@
+// The zsh completion script, filled from the option table into
+// zshCompletion.template: one _arguments specification per form.
+#pragma once
+
+#include "cmdline/RVOptionTable.hpp"
+
+#include <string>
+
+namespace rv {
+
+// For zsh's completion system: install it as _<executable> in a folder of $fpath.
+std::string renderZshCompletion(const RVOptionTable& table);
+
+} // namespace rv

@@ -1,0 +1,62 @@
+#include "cmdline/RVCommandLine.hpp"
+#include "tests/testSupport.hpp"
+
+#include <memory>
+
+namespace {
+
+using V = RVOptionValue;
+
+RVCommandLine commandLineFor(const ArgumentVector& arguments)
+{
+    return RVCommandLine(testDefinitions(), testApp(arguments.argv()[0]), arguments.argc(),
+                         arguments.argv());
+}
+
+TEST(CommandLine, usageErrorExitsWithTwo)
+{
+    const ArgumentVector arguments("./tl", {"--fiel", "a"});
+    EXPECT_EXIT(commandLineFor(arguments).handleStandardArguments(), testing::ExitedWithCode(2),
+                "^\\./tl: unrecognized option '--fiel'\n\\./tl: did you mean '--file'\\?\n"
+                "Try 'tl --help' for more information.\n$");
+}
+
+// Nothing reads the argument vector after construction, not even -v; the
+// params and copies of them outlive the service too.
+TEST(CommandLine, outlivesTheArgumentVector)
+{
+    const struct
+    {
+        std::vector<std::string> words;
+        std::string report;
+    } rows[] = {
+        {{"-f", "/srv/captures/a-long-file-name.pcap", "--file=b"}, ""},
+        {{"-vf", "/srv/captures/a-long-file-name.pcap", "--file=b"},
+         "tl: read '-vf' '/srv/captures/a-long-file-name.pcap' as --verbose, --file with the "
+         "value '/srv/captures/a-long-file-name.pcap'\ntl: read '--file=b' as --file with the "
+         "value 'b'\ntl: --file was given 2 times\n"},
+    };
+    for (const auto& row : rows) {
+        auto arguments = std::make_unique<ArgumentVector>("tl", row.words);
+        auto commandLine = std::make_unique<RVCommandLine>(commandLineFor(*arguments));
+        const RVParams params = commandLine->params();
+        arguments.reset();
+        testing::internal::CaptureStderr();
+        commandLine->handleStandardArguments();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), row.report);
+        commandLine.reset();
+        EXPECT_EQ(params.at("file"), texts({"/srv/captures/a-long-file-name.pcap", "b"}));
+    }
+}
+
+// A process started with an empty argument vector has argc 0 and only the
+// terminating null.
+TEST(CommandLine, emptyArgumentVectorIsAnEmptyLine)
+{
+    const char* const onlyNull[] = {nullptr};
+    const RVCommandLine commandLine(testDefinitions(), testApp(""), 0, onlyNull);
+    EXPECT_EQ(commandLine.params(), RVParams());
+    EXPECT_FALSE(commandLine.parseResult().error);
+}
+
+} // namespace

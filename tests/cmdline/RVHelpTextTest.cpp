@@ -1,0 +1,85 @@
+#include "cmdline/RVHelpText.hpp"
+#include "tests/testSupport.hpp"
+
+#include <sstream>
+
+namespace {
+
+TEST(HelpText, wholeScreen)
+{
+    EXPECT_EQ(rv::renderHelp(testTable("./tl")), "Usage: ./tl [OPTION]...\n"
+                                                 "\n"
+                                                 "Options:\n"
+                                                 "  -h, --help\n"
+                                                 "          shows the help screen\n"
+                                                 "  -V, --version\n"
+                                                 "          shows the version\n"
+                                                 "  -v, --verbose\n"
+                                                 "          tells how the command line was read\n"
+                                                 "  -q, --quiet\n"
+                                                 "          says nothing\n"
+                                                 "  -f, --file=filename\n"
+                                                 "          reads a file\n"
+                                                 "      --file-name=name\n"
+                                                 "          names the entry to read\n"
+                                                 "  -F, --format={text (default) | json}\n"
+                                                 "          sets the output format\n"
+                                                 "\n"
+                                                 "(C) the tl developers\n");
+    EXPECT_TRUE(rv::renderHelp(testTable("")).starts_with("Usage: tl [OPTION]...\n"));
+}
+
+TEST(HelpText, version)
+{
+    EXPECT_EQ(rv::renderVersion(testTable("./other")), "tl 2.0\n(C) the tl developers\n");
+}
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> wordsOf(const std::string& text)
+{
+    std::vector<std::string> words;
+    std::istringstream stream(text);
+    for (std::string word; stream >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+// Whatever the table holds, no line is wider than the screen and every word
+// of a help line is shown, in order.
+TEST(HelpText, wrapsWithinTheScreenWithoutLosingWords)
+{
+    const std::string longHelp =
+        "a help line that goes on and on well past the right edge of any reasonable screen "
+        "and then " +
+        std::string(100, 'w') + " still further";
+    const RVOptionTable table(
+        {{{"name", "x"}, {"long", "--x"}, {"argument", std::string(90, 'p')}, {"help", longHelp}},
+         {{"name", "y"}, {"short", "-y"}, {"long", "--y"}, {"help", longHelp}}},
+        {{"executable", "t"}, {"version", "1"}, {"copyright", longHelp}});
+    const std::string help = rv::renderHelp(table);
+    for (const std::string& line : linesOf(help)) {
+        EXPECT_LE(line.size(), rv::helpScreenWidth) << line;
+    }
+    std::string joined;
+    for (const std::string& word : wordsOf(help)) {
+        joined += word;
+    }
+    std::string expected;
+    for (const std::string& word : wordsOf(longHelp)) {
+        expected += word;
+    }
+    EXPECT_NE(joined.find(expected), std::string::npos);
+    EXPECT_NE(joined.find(std::string(90, 'p')), std::string::npos);
+}
+
+} // namespace

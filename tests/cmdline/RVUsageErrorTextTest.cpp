@@ -1,0 +1,57 @@
+#include "cmdline/RVUsageErrorText.hpp"
+#include "cmdline/RVParser.hpp"
+#include "tests/testSupport.hpp"
+
+namespace {
+
+struct UsageErrorCase : NamedRow<UsageErrorCase>
+{
+    std::vector<std::string> words; // after the program name
+    std::string firstLines;         // before the closing "Try ..." line
+    const char* runAs = "tl";
+};
+
+// clang-format off
+const UsageErrorCase usageErrorCases[] = {
+    {{"swappedLetters"}, {"--fiel", "a"}, "tl: unrecognized option '--fiel'\ntl: did you mean '--file'?\n"},
+    {{"prefixOfTwo"}, {"--fil", "a"}, "tl: unrecognized option '--fil'\ntl: did you mean '--file' or '--file-name'?\n"},
+    {{"prefixWithValue"}, {"--fil=x"}, "tl: unrecognized option '--fil=x'\ntl: did you mean '--file' or '--file-name'?\n"},
+    {{"uniquePrefix"}, {"--form", "json"}, "tl: unrecognized option '--form'\ntl: did you mean '--format'?\n"},
+    {{"upperCase"}, {"--VERSION"}, "tl: unrecognized option '--VERSION'\n"},
+    {{"missingHyphen"}, {"--filename=x"}, "tl: unrecognized option '--filename=x'\ntl: did you mean '--file-name'?\n"},
+    {{"nothingClose"}, {"--xyzzy"}, "tl: unrecognized option '--xyzzy'\n"},
+    {{"oneLetterLong"}, {"--x"}, "tl: unrecognized option '--x'\n"},
+    {{"emptyLongName"}, {"--=x"}, "tl: unrecognized option '--=x'\n"},
+    {{"singleDashHelp"}, {"-help"}, "tl: unrecognized option '-help'\ntl: did you mean '--help'?\n"},
+    {{"singleDashWithValue"}, {"-file-name=x"}, "tl: unrecognized option '-file-name=x'\ntl: did you mean '--file-name'?\n"},
+    {{"invalidShort"}, {"-x"}, "tl: invalid option -- 'x'\n"},
+    {{"invalidInCluster"}, {"-vxf", "a"}, "tl: invalid option -- 'x'\n"},
+    {{"nonAsciiShort"}, {"-\xc3\xa9"}, "tl: unrecognized option '-\xc3\xa9'\n"},
+    {{"missingShortValue"}, {"-f"}, "tl: option requires an argument -- 'f'\n"},
+    {{"missingLongValue"}, {"--format"}, "tl: option '--format' requires an argument\n"},
+    {{"valueForFlag"}, {"--help=x"}, "tl: option '--help' doesn't allow an argument\n"},
+    {{"operand"}, {"capture.pcap"}, "tl: extra operand 'capture.pcap'\n"},
+    {{"operandAfterDoubleDash"}, {"--", "--help"}, "tl: extra operand '--help'\n"},
+    {{"controlCharactersEscaped"}, {"a\nb\x1b[2J"}, "tl: extra operand 'a\\nb\\x1b[2J'\n"},
+    {{"latin1KeptAsTyped"}, {"caf\xe9"}, "tl: extra operand 'caf\xe9'\n"},
+    {{"prefixedWithInvocationName"}, {"-x"}, "/usr/bin/tl: invalid option -- 'x'\n", "/usr/bin/tl"},
+    {{"executableWithoutInvocationName"}, {"-x"}, "tl: invalid option -- 'x'\n", ""},
+};
+// clang-format on
+
+using UsageErrorCases = testing::TestWithParam<UsageErrorCase>;
+
+TEST_P(UsageErrorCases, saysWhatWhereAndWhatNext)
+{
+    const UsageErrorCase& row = GetParam();
+    const RVOptionTable table = testTable(row.runAs);
+    const ArgumentVector arguments("tl", row.words);
+    const RVParseResult result = rv::parseArguments(table, arguments.afterProgramName());
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(rv::renderUsageError(table, *result.error),
+              row.firstLines + "Try 'tl --help' for more information.\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(UsageError, UsageErrorCases, testing::ValuesIn(usageErrorCases), rowName);
+
+} // namespace

@@ -1,0 +1,40 @@
+#include "cmdline/RVVerboseReport.hpp"
+#include "tests/testSupport.hpp"
+
+namespace {
+
+struct VerboseCase : NamedRow<VerboseCase>
+{
+    std::vector<std::string> words; // after the program name
+    std::string report;
+};
+
+// clang-format off
+const VerboseCase verboseCases[] = {
+    {{"joinedValue"}, {"-v", "-fa"}, "tl: read '-v' as --verbose\ntl: read '-fa' as --file with the value 'a'\n"},
+    {{"valueInNextWord"}, {"-vf", "x"}, "tl: read '-vf' 'x' as --verbose, --file with the value 'x'\n"},
+    {{"clusterQuotedOnce"}, {"-vvv"}, "tl: read '-vvv' as --verbose, --verbose, --verbose\ntl: --verbose was given 3 times\n"},
+    {{"verboseAfterOtherOptions"}, {"-fa", "-vf", "x", "-v"}, "tl: read '-fa' as --file with the value 'a'\ntl: read '-vf' 'x' as --verbose, --file with the value 'x'\ntl: read '-v' as --verbose\ntl: --verbose was given 2 times\ntl: --file was given 2 times\n"},
+    {{"verboseLast"}, {"-q", "-f", "x", "--verbose"}, "tl: read '-q' as --quiet\ntl: read '-f' 'x' as --file with the value 'x'\ntl: read '--verbose' as --verbose\n"},
+    {{"noReportBesideHelp"}, {"-v", "-h"}, ""},
+    {{"noReportBesideError"}, {"-v", "-x"}, ""},
+    {{"noReportWithoutVerbose"}, {"-q", "-fa"}, ""},
+    {{"repeatsPointedOut"}, {"--verbose", "--file=x", "-f", "-", "--"}, "tl: read '--verbose' as --verbose\ntl: read '--file=x' as --file with the value 'x'\ntl: read '-f' '-' as --file with the value '-'\ntl: read '--' as the end of the options\ntl: --file was given 2 times\n"},
+};
+// clang-format on
+
+using VerboseCases = testing::TestWithParam<VerboseCase>;
+
+TEST_P(VerboseCases, tellsHowEachArgumentWasRead)
+{
+    const VerboseCase& row = GetParam();
+    const RVOptionTable table = testTable();
+    const ArgumentVector arguments("tl", row.words);
+    const RVParseResult result = rv::parseArguments(table, arguments.afterProgramName());
+    EXPECT_EQ(rv::renderVerboseReport(table, arguments.afterProgramName(), result.readings),
+              row.report);
+}
+
+INSTANTIATE_TEST_SUITE_P(Verbose, VerboseCases, testing::ValuesIn(verboseCases), rowName);
+
+} // namespace

@@ -1,0 +1,69 @@
+#include "cmdline/docs/RVBashCompletion.hpp"
+#include "tests/testSupport.hpp"
+
+#include <algorithm>
+
+namespace {
+
+struct BashCase : NamedRow<BashCase>
+{
+    std::vector<std::string> words; // the last is the word being completed
+    std::vector<std::string> expected;
+};
+
+std::vector<std::string> prefixed(const std::string& prefix, std::vector<std::string> words)
+{
+    for (std::string& word : words) {
+        word.insert(0, prefix);
+    }
+    return words;
+}
+
+// clang-format off
+const BashCase bashCases[] = {
+    {{"everyOptionAfterAFlag"}, {"my-tool", "-q", ""}, {"--mode", "-F", "--file", "-q", "--quiet"}},
+    {{"wordsAfterTheOption"}, {"my-tool", "--mode", ""}, hostileWords},
+    {{"wordsAfterSplitEquals"}, {"my-tool", "--mode", "="}, hostileWords},
+    {{"wordsInOneWordEquals"}, {"my-tool", "--mode="}, prefixed("--mode=", hostileWords)},
+    {{"literalPrefixIsNoPattern"}, {"my-tool", "--mode", "$("}, {"$(touch${IFS}pwned)"}},
+    {{"valueThatStartsWithADash"}, {"my-tool", "--mode", "-"}, {}},
+    {{"filesJoinedToTheShortForm"}, {"my-tool", "-Fal"}, {"-Falpha.txt", "-Falso"}},
+    {{"filesAfterAClusterEndingInTheOption"}, {"my-tool", "-qF", "al"}, {"alpha.txt", "also"}},
+    {{"optionsAfterAClusterWithItsValue"}, {"my-tool", "-Fal", "--q"}, {"--quiet"}},
+    {{"nothingAfterDoubleDash"}, {"my-tool", "--", ""}, {}},
+    {{"doubleDashAsAValueEndsNothing"}, {"my-tool", "-F", "--", "--q"}, {"--quiet"}},
+    {{"filesInOneWordEquals"}, {"my-tool", "--file=al"}, {"--file=alpha.txt", "--file=also"}},
+};
+// clang-format on
+
+using BashCases = testing::TestWithParam<BashCase>;
+
+// Sourced into a plain bash, as an interactive shell would, and called
+// through the function that complete registered.
+TEST_P(BashCases, completesInAPlainBash)
+{
+    const ShellFolder folder;
+    folder.write("my-tool.bash", rv::renderBashCompletion(hostileTable()));
+    folder.write("alpha.txt", "");
+    folder.write("also", "");
+    std::string words;
+    for (const std::string& word : GetParam().words) {
+        words += ' ' + singleQuoted(word);
+    }
+    const std::string script =
+        "source ./my-tool.bash && COMP_WORDS=(\"$@\") && COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) "
+        "&& registered=$(complete -p my-tool) && registered=${registered#*-F } && "
+        "${registered%% *} && printf '%s\\n' \"${COMPREPLY[@]}\"";
+    std::vector<std::string> lines =
+        folder.run("bash --norc --noprofile -c " + singleQuoted(script) + " bash" + words);
+    lines.erase(std::remove(lines.begin(), lines.end(), ""), lines.end());
+    std::vector<std::string> expected = GetParam().expected;
+    std::sort(lines.begin(), lines.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(lines, expected);
+    EXPECT_FALSE(folder.holds("pwned"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BashCompletion, BashCases, testing::ValuesIn(bashCases), rowName);
+
+} // namespace

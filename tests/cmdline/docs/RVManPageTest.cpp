@@ -1,0 +1,148 @@
+#include "cmdline/docs/RVManPage.hpp"
+#include "tests/testSupport.hpp"
+
+namespace {
+
+struct ManTextCase : NamedRow<ManTextCase>
+{
+    std::string text;
+    std::string expected;
+};
+
+// clang-format off
+const ManTextCase manTextCases[] = {
+    {{"plainWords"}, "shows the help screen", "shows the help screen"},
+    {{"hyphensAreMinusSigns"}, "--input-format -", "\\-\\-input\\-format \\-"},
+    {{"backslashIsNoEscape"}, "a\\fBb\\", "a\\(rsfBb\\(rs"},
+    {{"leadingDotIsNoRequest"}, ".SH NAME", "\\&.SH NAME"},
+    {{"leadingQuoteIsNoRequest"}, "'br", "\\&'br"},
+    {{"leadingSpaceIsNoBreak"}, " x", "\\& x"},
+    {{"lineBreakCannotStartARequest"}, "a\n.SH b\t\x7f", "a .SH b  "},
+    {{"innerDotsAndQuotesStay"}, "a.b 'c' \"d\"", "a.b 'c' \"d\""},
+};
+// clang-format on
+
+using ManTextCases = testing::TestWithParam<ManTextCase>;
+
+TEST_P(ManTextCases, escapes)
+{
+    EXPECT_EQ(rv::detail::manText(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(ManText, ManTextCases, testing::ValuesIn(manTextCases), rowName);
+
+TEST(ManPage, wholePage)
+{
+    const RVManPageTexts texts{
+        "does it", {"One.", "Two."}, {{"tl --format json", "As JSON."}}, "2026-01-02"};
+    EXPECT_EQ(rv::renderManPage(testTable(), texts),
+              ".\\\" The man page of tl, generated from its option definitions.\n"
+              ".TH \"TL\" 1 \"2026\\-01\\-02\" \"tl 2.0\" \"User Commands\"\n"
+              ".SH NAME\n"
+              "tl \\- does it\n"
+              ".SH SYNOPSIS\n"
+              "\\fBtl\\fR [\\fIOPTION\\fR]...\n"
+              ".SH DESCRIPTION\n"
+              "One.\n"
+              ".PP\n"
+              "Two.\n"
+              ".SH OPTIONS\n"
+              "A value follows its option as the next word (\\fB\\-\\-name\\fR \\fIvalue\\fR, "
+              "\\fB\\-x\\fR \\fIvalue\\fR) or joined to it (\\fB\\-\\-name\\fR=\\fIvalue\\fR, "
+              "\\fB\\-x\\fR\\fIvalue\\fR); the word after an option that takes a value is that "
+              "value even when it starts with a dash. Short options that take no value can be "
+              "grouped (\\fB\\-xy\\fR). Long names are typed in full.\n"
+              ".TP\n\\fB\\-h\\fR, \\fB\\-\\-help\\fR\nshows the help screen\n"
+              ".TP\n\\fB\\-V\\fR, \\fB\\-\\-version\\fR\nshows the version\n"
+              ".TP\n\\fB\\-v\\fR, \\fB\\-\\-verbose\\fR\ntells how the command line was read\n"
+              ".TP\n\\fB\\-q\\fR, \\fB\\-\\-quiet\\fR\nsays nothing\n"
+              ".TP\n\\fB\\-f\\fR, \\fB\\-\\-file\\fR=\\fIfilename\\fR\nreads a file\n"
+              ".TP\n\\fB\\-\\-file\\-name\\fR=\\fIname\\fR\nnames the entry to read\n"
+              ".TP\n\\fB\\-F\\fR, \\fB\\-\\-format\\fR=\\fI{text (default) | json}\\fR\n"
+              "sets the output format\n"
+              ".SH \"EXIT STATUS\"\n"
+              ".TP\n.B 0\nsuccess, also after \\fB\\-\\-help\\fR or \\fB\\-\\-version\\fR\n"
+              ".TP\n.B 1\n\\fB\\-\\-help\\fR or \\fB\\-\\-version\\fR could not write its text to "
+              "standard output\n"
+              ".TP\n.B 2\nthe command line is wrong: an unknown option, a missing value, a value "
+              "for an option that takes none, or a word that is not an option\n"
+              ".SH EXAMPLES\n"
+              ".PP\n.EX\ntl \\-\\-format json\n.EE\n.RS 4\nAs JSON.\n.RE\n"
+              ".SH VERSION\n"
+              "This page describes \\fBtl\\fR version 2.0.\n"
+              ".SH COPYRIGHT\n"
+              "(C) the tl developers\n");
+}
+
+TEST(ManPage, withoutHelpOrVersionThereIsNoStatusOne)
+{
+    const RVOptionTable table({{{"name", "x"}, {"long", "--x"}, {"help", "x"}}},
+                              {{"executable", "tl"}, {"version", "1"}});
+    const std::string page = rv::renderManPage(table, {"does it", {}, {}, ""});
+    EXPECT_NE(page.find(".B 0\nsuccess\n"), std::string::npos);
+    EXPECT_EQ(page.find(".B 1\n"), std::string::npos);
+    EXPECT_EQ(page.find(".SH EXAMPLES"), std::string::npos);
+    EXPECT_EQ(page.find(".SH COPYRIGHT"), std::string::npos);
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// A long command is broken between words into lines that fit the page,
+// and undoing the line continuations gives back the command.
+TEST(ManPage, longExampleWrapsWithContinuations)
+{
+    std::string command = "tl";
+    for (int turn = 0; turn < 8; ++turn) {
+        command += " --format json";
+    }
+    const std::string page = rv::renderManPage(testTable(), {"does it", {}, {{command, ""}}, ""});
+    const std::size_t begin = page.find(".EX\n") + 4;
+    const std::string block = page.substr(begin, page.find(".EE\n") - begin);
+    EXPECT_EQ(replaced(block, " \\(rs\n        ", " "), rv::detail::manText(command) + '\n');
+    for (std::size_t start = 0, end; (end = block.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        const std::string shown = replaced(block.substr(start, end - start), "\\", "");
+        EXPECT_LE(shown.size(), 66u) << shown;
+    }
+}
+
+struct ExampleCase : NamedRow<ExampleCase>
+{
+    std::string command;
+    std::string error; // empty when the example is accepted
+};
+
+// clang-format off
+const ExampleCase exampleCases[] = {
+    {{"optionsOfTheTable"}, "tl -h --format=json --format text", ""},
+    {{"afterAPipe"}, "cat x | tl --format json", ""},
+    {{"beforeARedirection"}, "tl --format json < in > out", ""},
+    {{"unknownOption"}, "tl --formt json", "example 1: tl: unrecognized option '--formt'"},
+    {{"missingValue"}, "tl --format", "example 1: tl: option '--format' requires an argument"},
+    {{"strayWord"}, "tl json", "example 1:"},
+    {{"notTheTool"}, "other --format json", "example 1: it does not run 'tl'"},
+};
+// clang-format on
+
+using ExampleCases = testing::TestWithParam<ExampleCase>;
+
+TEST_P(ExampleCases, isCheckedAgainstTheTable)
+{
+    const ExampleCase& row = GetParam();
+    const RVManPageTexts texts{"does it", {}, {{row.command, ""}}, ""};
+    if (row.error.empty()) {
+        EXPECT_NO_THROW(rv::renderManPage(testTable(), texts));
+    } else {
+        expectDefinitionError([&] { rv::renderManPage(testTable(), texts); }, row.error);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ManPageExample, ExampleCases, testing::ValuesIn(exampleCases), rowName);
+
+} // namespace

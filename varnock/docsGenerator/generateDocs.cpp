@@ -1,0 +1,66 @@
+// varnock_generate_docs: writes varnock's man page and its bash, zsh and fish
+// completions into a folder, rendered from the same option table and app
+// definition that the tool is built from. The build runs it; it is not
+// installed, and it is no option of varnock.
+#include "cmdline/RVOptionTable.hpp"
+#include "cmdline/docs/RVBashCompletion.hpp"
+#include "cmdline/docs/RVFishCompletion.hpp"
+#include "cmdline/docs/RVManPage.hpp"
+#include "cmdline/docs/RVZshCompletion.hpp"
+#include "varnock/definitions.hpp"
+
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (!file) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    return text.str();
+}
+
+void writeFile(const std::string& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: varnock_generate_docs TEXTS-FILE OUTPUT-FOLDER DATE\n");
+        return 2;
+    }
+    try {
+        const RVOptionTable table(makeCommandLineDefinition(), makeAppDefinition(nullptr));
+        RVManPageTexts texts = rv::readManPageTexts(readFile(argv[1]));
+        texts.date = argv[3];
+
+        const std::string folder = std::string(argv[2]) + '/';
+        const std::string executable(table.app().executable);
+        writeFile(folder + executable + ".1", rv::renderManPage(table, texts));
+        writeFile(folder + executable + ".bash", rv::renderBashCompletion(table));
+        writeFile(folder + '_' + executable, rv::renderZshCompletion(table));
+        writeFile(folder + executable + ".fish", rv::renderFishCompletion(table));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "varnock_generate_docs: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
