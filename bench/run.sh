@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process benchmark: varnock against bench/reference, a C tool with the
 # same options built on glibc's getopt_long. Builds both in Release (the bench
-# preset) and prints one table: the median start-up time of a typical line,
+# preset), and varnock once more as the Debian package links it (the package
+# preset), and prints one table: the median start-up time of a typical line,
 # instruction counts from callgrind for the typical line (with short names and
 # with real paths) and for many inputs (short names, and paths in both option
 # forms), peak RSS, and the ratio varnock/reference of each. The programs are
@@ -36,14 +37,19 @@ done
 
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
+# The binary that the Debian package ships, linked against the system's C
+# library (see the package preset), measured beside the static one.
+cmake --preset package >/dev/null
+cmake --build --preset package --target varnock >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The programs, the reference first; each measurement takes them in turns,
 # shifting who goes first from one round to the next.
-names=(reference varnock)
-declare -A binary=([reference]=build-bench/bin/varnock_reference [varnock]=build-bench/bin/varnock)
+names=(reference varnock varnock-package)
+declare -A binary=([reference]=build-bench/bin/varnock_reference [varnock]=build-bench/bin/varnock
+  [varnock-package]=build-package/bin/varnock)
 
 # The typical line, once with short names and once with paths as users type them.
 typical=(-f a.flt --staging-area s.stg --filter-name f1 --input-format pcap -i x -i - -i y)

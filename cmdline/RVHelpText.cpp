@@ -24,9 +24,9 @@ std::string formsLine(const RVOptionSpec& option)
     return text;
 }
 
-// Splits text at spaces into lines of at most `room` characters; a word
-// longer than a whole line is split, never cut.
-std::vector<std::string_view> wrapWords(std::string_view text, std::size_t room)
+} // namespace
+
+std::vector<std::string_view> rv::detail::wrapWords(std::string_view text, std::size_t room)
 {
     std::vector<std::string_view> lines;
     while (true) {
@@ -49,11 +49,13 @@ std::vector<std::string_view> wrapWords(std::string_view text, std::size_t room)
     return lines;
 }
 
+namespace {
+
 // Writes the lines of text from column `start`, the first line on the
 // current line, which already holds `used` characters.
 void appendBlock(std::string& out, std::string_view text, std::size_t used, std::size_t start)
 {
-    const auto lines = wrapWords(text, rv::helpScreenWidth - start);
+    const auto lines = rv::detail::wrapWords(text, rv::helpScreenWidth - start);
     for (std::size_t index = 0; index < lines.size(); ++index) {
         out.append(index == 0 ? start - used : start, ' ');
         out += lines[index];

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace rv {
 
@@ -17,5 +19,13 @@ std::string renderHelp(const RVOptionTable& table);
 
 // "executable version", then the copyright line.
 std::string renderVersion(const RVOptionTable& table);
+
+namespace detail {
+
+// Splits text at spaces into lines of at most `room` characters; a word
+// longer than a whole line is split, never cut. The lines view text.
+std::vector<std::string_view> wrapWords(std::string_view text, std::size_t room);
+
+} // namespace detail
 
 } // namespace rv

@@ -2,7 +2,8 @@
 # Builds and runs every test: the unit and end-to-end tests (the end-to-end
 # table once more under valgrind), the generated man page and completions
 # through groff, man and the shells, the same tests under AddressSanitizer
-# and UndefinedBehaviorSanitizer, and a seeded run of the fuzz target.
+# and UndefinedBehaviorSanitizer, a seeded run of the fuzz target, and the
+# Debian package through lintian, an install into a scratch root and removal.
 # Whatever of their tools is missing is installed first with apt-get.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +24,12 @@ need bsdextrautils command -v col
 need zsh command -v zsh
 need fish command -v fish
 need bash-completion test -f /usr/share/bash-completion/bash_completion
+need mandoc command -v mandoc
+need shellcheck command -v shellcheck
+need lintian command -v lintian
+need dpkg-dev command -v dpkg-shlibdeps
+need file command -v file
+need gzip command -v gzip
 if [ ${#missing[@]} -gt 0 ]; then
   apt-get update
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
@@ -31,3 +38,5 @@ fi
 cmake --workflow --preset default
 cmake --workflow --preset sanitize
 cmake --workflow --preset fuzz
+cmake --workflow --preset package
+bash tests/packaging/packageTest.sh "build-package/varnock_1.15.0_$(dpkg --print-architecture).deb"

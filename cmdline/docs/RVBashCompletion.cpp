@@ -85,6 +85,8 @@ std::string rv::renderBashCompletion(const RVOptionTable& table)
          {"valueCases", valueCases},
          {"longFormsWithValue",
           longFormsWithValue.empty() ? "" : "    " + longFormsWithValue + ") return 0 ;;\n"},
-         {"lettersWithValue", shellQuoted(lettersWithValue)},
+         // Short forms are letters and digits, as the table checks, so they
+         // stand in the template's single quotes as they are.
+         {"lettersWithValue", lettersWithValue},
          {"allForms", allForms}});
 }

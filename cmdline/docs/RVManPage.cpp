@@ -32,6 +32,20 @@ std::string requestArgument(std::string_view text)
     return argument + '"';
 }
 
+// The page's date as .TH's argument. Its hyphens are no minus signs, so it
+// is written as it stands, and mandoc, man and apropos read it as a date.
+std::string dateArgument(std::string_view date)
+{
+    const bool isoDate = date.size() == 10 && date[4] == '-' && date[7] == '-' &&
+                         std::all_of(date.begin(), date.end(),
+                                     [](char c) { return (c >= '0' && c <= '9') || c == '-'; });
+    if (!date.empty() && !isoDate) {
+        throw RVDefinitionError("man page date: expected YYYY-MM-DD, got " +
+                                rv::detail::quoted(date));
+    }
+    return '"' + std::string(date) + '"';
+}
+
 std::string upperCase(std::string_view text)
 {
     std::string upper(text);
@@ -192,9 +206,8 @@ std::string rv::renderManPage(const RVOptionTable& table, const RVManPageTexts& 
 
     std::string page = ".\\\" The man page of " + manText(app.executable) +
                        ", generated from its option definitions.\n";
-    page += ".TH " + requestArgument(upperCase(app.executable)) + " 1 " +
-            requestArgument(texts.date) + ' ' + requestArgument(versionLine) +
-            " \"User Commands\"\n";
+    page += ".TH " + requestArgument(upperCase(app.executable)) + " 1 " + dateArgument(texts.date) +
+            ' ' + requestArgument(versionLine) + " \"User Commands\"\n";
 
     appendSection(page, "NAME");
     page += manText(app.executable) + " \\- " + manText(texts.summary) + '\n';
@@ -224,7 +237,9 @@ std::string rv::renderManPage(const RVOptionTable& table, const RVManPageTexts& 
     if (!texts.examples.empty()) {
         appendSection(page, "EXAMPLES");
         for (const RVManExample& example : texts.examples) {
-            page += ".PP\n.EX\n" + exampleLines(example.command) + ".EE\n";
+            // The section heading already starts a paragraph.
+            page.append(&example == &texts.examples.front() ? "" : ".PP\n");
+            page += ".EX\n" + exampleLines(example.command) + ".EE\n";
             if (!example.explanation.empty()) {
                 page += ".RS 4\n" + manText(example.explanation) + "\n.RE\n";
             }

@@ -20,7 +20,7 @@ struct RVManPageTexts
     std::string summary;                  // what the tool does, for the NAME line
     std::vector<std::string> description; // one entry per paragraph
     std::vector<RVManExample> examples;
-    std::string date; // the page's date; empty leaves it out
+    std::string date; // the page's date, YYYY-MM-DD; may be empty
 
     friend bool operator==(const RVManPageTexts&, const RVManPageTexts&) = default;
 };

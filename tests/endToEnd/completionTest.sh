@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The generated completions through the real shells: the bash script in a
-# plain bash (and, where the package is installed, beside bash-completion),
-# the zsh and fish scripts through their shells' syntax checks, and fish's
-# completions through fish itself.
+# plain bash (and, where the package is installed, beside bash-completion)
+# and through shellcheck, the zsh and fish scripts through their shells'
+# syntax checks, and fish's completions through fish itself.
 # Usage: completionTest.sh DOCS-FOLDER
 set -euo pipefail
 docs=$(cd "$1" && pwd)
@@ -54,6 +54,7 @@ else
   echo "bash-completion is not installed: checked in a plain bash only"
 fi
 
+shellcheck -s bash "$docs/varnock.bash" || fail "shellcheck finds fault with varnock.bash"
 zsh -n "$docs/_varnock" || fail "zsh -n rejects _varnock"
 fish --no-execute "$docs/varnock.fish" || fail "fish --no-execute rejects varnock.fish"
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The generated man page through the real tools: groff formats it without a
-# single warning, and man shows every section and every option form that
-# varnock's own help screen lists.
+# The generated man page through the real tools: groff and mandoc's lint
+# pass it without a single warning, lexgrog reads its NAME line, and man
+# shows every section and every option form that varnock's own help screen
+# lists.
 # Usage: manPageTest.sh VARNOCK-BINARY MAN-PAGE
 set -euo pipefail
 varnock=$1 page=$2
@@ -10,6 +11,10 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 
 warnings=$(groff -man -ww -z "$page" 2>&1) || fail "groff failed"
 [[ -z $warnings ]] || fail "groff warns: $warnings"
+warnings=$(mandoc -Tlint -W warning "$page" 2>&1) || fail "mandoc -Tlint warns: $warnings"
+# whatis and apropos find the page by what lexgrog reads from its NAME line.
+name=$(lexgrog "$page") || fail "lexgrog cannot read the NAME line"
+[[ $name == *': "varnock - '* ]] || fail "lexgrog reads: $name"
 
 shown=$(MANWIDTH=80 man -l "$page" | col -b)
 for section in NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" EXAMPLES VERSION COPYRIGHT; do

@@ -1,11 +1,13 @@
-// varnock_generate_docs: writes varnock's man page and its bash, zsh and fish
-// completions into a folder, rendered from the same option table and app
-// definition that the tool is built from. The build runs it; it is not
+// varnock_generate_docs: writes varnock's man page, its bash, zsh and fish
+// completions, and its package's description and copyright file into a
+// folder, rendered from the same option table, app definition and man page
+// texts that the tool is built from. The build runs it; it is not
 // installed, and it is no option of varnock.
 #include "cmdline/RVOptionTable.hpp"
 #include "cmdline/docs/RVBashCompletion.hpp"
 #include "cmdline/docs/RVFishCompletion.hpp"
 #include "cmdline/docs/RVManPage.hpp"
+#include "cmdline/docs/RVPackageTexts.hpp"
 #include "cmdline/docs/RVZshCompletion.hpp"
 #include "varnock/definitions.hpp"
 
@@ -58,6 +60,8 @@ int main(int argc, char* argv[])
         writeFile(folder + executable + ".bash", rv::renderBashCompletion(table));
         writeFile(folder + '_' + executable, rv::renderZshCompletion(table));
         writeFile(folder + executable + ".fish", rv::renderFishCompletion(table));
+        writeFile(folder + executable + ".description", rv::renderPackageDescription(texts));
+        writeFile(folder + "copyright", rv::renderCopyrightFile(table));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "varnock_generate_docs: %s\n", error.what());
         return 1;

@@ -37,7 +37,7 @@ TEST(ManPage, wholePage)
         "does it", {"One.", "Two."}, {{"tl --format json", "As JSON."}}, "2026-01-02"};
     EXPECT_EQ(rv::renderManPage(testTable(), texts),
               ".\\\" The man page of tl, generated from its option definitions.\n"
-              ".TH \"TL\" 1 \"2026\\-01\\-02\" \"tl 2.0\" \"User Commands\"\n"
+              ".TH \"TL\" 1 \"2026-01-02\" \"tl 2.0\" \"User Commands\"\n"
               ".SH NAME\n"
               "tl \\- does it\n"
               ".SH SYNOPSIS\n"
@@ -67,11 +67,13 @@ TEST(ManPage, wholePage)
               ".TP\n.B 2\nthe command line is wrong: an unknown option, a missing value, a value "
               "for an option that takes none, or a word that is not an option\n"
               ".SH EXAMPLES\n"
-              ".PP\n.EX\ntl \\-\\-format json\n.EE\n.RS 4\nAs JSON.\n.RE\n"
+              ".EX\ntl \\-\\-format json\n.EE\n.RS 4\nAs JSON.\n.RE\n"
               ".SH VERSION\n"
               "This page describes \\fBtl\\fR version 2.0.\n"
               ".SH COPYRIGHT\n"
               "(C) the tl developers\n");
+    expectDefinitionError([] { rv::renderManPage(testTable(), {"does it", {}, {}, "12/08/2026"}); },
+                          "YYYY-MM-DD");
 }
 
 TEST(ManPage, withoutHelpOrVersionThereIsNoStatusOne)
