@@ -87,9 +87,17 @@ void checkExample(const RVOptionTable& table, const RVManExample& example, std::
     if (index == words.size()) {
         fail("it does not run " + rv::detail::quoted(table.app().executable));
     }
+    // The command line ends at the first shell operator, also inside a word:
+    // "varnock -h|less" runs varnock with "-h".
     std::vector<std::string> arguments;
-    for (++index; index < words.size() && words[index].find_first_of("|&;<>") != 0; ++index) {
-        arguments.emplace_back(words[index]);
+    for (++index; index < words.size(); ++index) {
+        const std::size_t operatorAt = words[index].find_first_of("|&;<>");
+        if (operatorAt != 0) {
+            arguments.emplace_back(words[index].substr(0, operatorAt));
+        }
+        if (operatorAt != std::string_view::npos) {
+            break;
+        }
     }
     std::vector<const char*> pointers;
     for (const std::string& argument : arguments) {

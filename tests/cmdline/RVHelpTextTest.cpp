@@ -29,6 +29,18 @@ TEST(HelpText, wholeScreen)
     EXPECT_TRUE(rv::renderHelp(testTable("")).starts_with("Usage: tl [OPTION]...\n"));
 }
 
+// A help line is broken at the last space that fits the 69 columns beside
+// the indent, not a word earlier.
+TEST(HelpText, wrapsAtTheLastSpaceThatFits)
+{
+    const RVOptionTable table(
+        {{{"name", "x"}, {"long", "--x"}, {"help", std::string(60, 'a') + " bbbbbbbb c"}}},
+        {{"executable", "t"}, {"version", "1"}});
+    EXPECT_NE(rv::renderHelp(table).find("\n          " + std::string(60, 'a') +
+                                         " bbbbbbbb\n          c\n"),
+              std::string::npos);
+}
+
 TEST(HelpText, version)
 {
     EXPECT_EQ(rv::renderVersion(testTable("./other")), "tl 2.0\n(C) the tl developers\n");

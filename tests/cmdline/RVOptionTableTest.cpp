@@ -18,6 +18,7 @@ const BadTableCase badTableCases[] = {
     {{"unknownKey"}, [](Definitions& d, RVDefinition&) { d[4]["agrument"] = "filename"; }, "option definition 5 ('file'): unknown key 'agrument'"},
     {{"missingName"}, [](Definitions& d, RVDefinition&) { d[0].erase("name"); }, "'name'"},
     {{"upperCaseName"}, [](Definitions& d, RVDefinition&) { d[0] = {{"name", "Help"}, {"long", "--Help"}, {"help", "x"}}; }, "'name'"},
+    {{"nameStartsWithDash"}, [](Definitions& d, RVDefinition&) { d[3] = {{"name", "-quiet"}, {"long", "---quiet"}, {"help", "x"}}; }, "'name'"},
     {{"longNotName"}, [](Definitions& d, RVDefinition&) { d[4]["long"] = "--files"; }, "'long' must be"},
     {{"longSingleDash"}, [](Definitions& d, RVDefinition&) { d[4]["long"] = "-file"; }, "'long' must be"},
     {{"missingLong"}, [](Definitions& d, RVDefinition&) { d[4].erase("long"); }, "'long'"},
@@ -46,12 +47,16 @@ TEST_P(BadTableCases, isRejectedAsAProgrammingError)
 
 INSTANTIATE_TEST_SUITE_P(OptionTable, BadTableCases, testing::ValuesIn(badTableCases), rowName);
 
-TEST(OptionTable, digitShortFormsAndTablesWithoutStandardOptionsAreFine)
+TEST(OptionTable, everyLetterAndDigitIsAShortFormAndStandardOptionsAreOptional)
 {
     const RVOptionTable table(
-        {{{"name", "ipv4"}, {"short", "-4"}, {"long", "--ipv4"}, {"help", "x"}}},
+        {{{"name", "ipv4"}, {"short", "-4"}, {"long", "--ipv4"}, {"help", "x"}},
+         {{"name", "zone"}, {"short", "-Z"}, {"long", "--zone"}, {"help", "x"}},
+         {{"name", "all"}, {"short", "-a"}, {"long", "--all"}, {"help", "x"}}},
         {{"executable", "t"}, {"version", "1"}});
     EXPECT_EQ(table.findShort('4'), 0);
+    EXPECT_EQ(table.findShort('Z'), 1);
+    EXPECT_EQ(table.findShort('a'), 2);
     EXPECT_EQ(table.helpIndex(), RVOptionTable::none);
 }
 

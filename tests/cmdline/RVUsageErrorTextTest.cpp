@@ -15,6 +15,7 @@ struct UsageErrorCase : NamedRow<UsageErrorCase>
 const UsageErrorCase usageErrorCases[] = {
     {{"swappedLetters"}, {"--fiel", "a"}, "tl: unrecognized option '--fiel'\ntl: did you mean '--file'?\n"},
     {{"prefixOfTwo"}, {"--fil", "a"}, "tl: unrecognized option '--fil'\ntl: did you mean '--file' or '--file-name'?\n"},
+    {{"prefixOfThree"}, {"--f"}, "tl: unrecognized option '--f'\ntl: did you mean '--file', '--file-name' or '--format'?\n"},
     {{"prefixWithValue"}, {"--fil=x"}, "tl: unrecognized option '--fil=x'\ntl: did you mean '--file' or '--file-name'?\n"},
     {{"uniquePrefix"}, {"--form", "json"}, "tl: unrecognized option '--form'\ntl: did you mean '--format'?\n"},
     {{"upperCase"}, {"--VERSION"}, "tl: unrecognized option '--VERSION'\n"},

@@ -72,8 +72,11 @@ TEST(ManPage, wholePage)
               "This page describes \\fBtl\\fR version 2.0.\n"
               ".SH COPYRIGHT\n"
               "(C) the tl developers\n");
-    expectDefinitionError([] { rv::renderManPage(testTable(), {"does it", {}, {}, "12/08/2026"}); },
-                          "YYYY-MM-DD");
+    expectDefinitionError(
+        [] {
+            rv::renderManPage(testTable(), {"does it", {}, {}, "12/08/2026"});
+        },
+        "YYYY-MM-DD");
 }
 
 TEST(ManPage, withoutHelpOrVersionThereIsNoStatusOne)
@@ -97,6 +100,13 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 
 // A long command is broken between words into lines that fit the page,
 // and undoing the line continuations gives back the command.
+TEST(ManPage, exampleAsWideAsThePageStaysOnOneLine)
+{
+    const std::string command = "tl --format json --format json --format json --format json -h -q";
+    const std::string page = rv::renderManPage(testTable(), {"does it", {}, {{command, ""}}, ""});
+    EXPECT_NE(page.find(".EX\n" + rv::detail::manText(command) + "\n.EE\n"), std::string::npos);
+}
+
 TEST(ManPage, longExampleWrapsWithContinuations)
 {
     std::string command = "tl";
@@ -125,6 +135,8 @@ const ExampleCase exampleCases[] = {
     {{"optionsOfTheTable"}, "tl -h --format=json --format text", ""},
     {{"afterAPipe"}, "cat x | tl --format json", ""},
     {{"beforeARedirection"}, "tl --format json < in > out", ""},
+    {{"operatorEndsAWord"}, "tl -h|less", ""},
+    {{"checkedUpToTheOperator"}, "tl --bogus|less", "example 1: tl: unrecognized option '--bogus'"},
     {{"unknownOption"}, "tl --formt json", "example 1: tl: unrecognized option '--formt'"},
     {{"missingValue"}, "tl --format", "example 1: tl: option '--format' requires an argument"},
     {{"strayWord"}, "tl json", "example 1:"},
