@@ -26,11 +26,13 @@ const BadTableCase badTableCases[] = {
     {{"shortWithoutDash"}, [](Definitions& d, RVDefinition&) { d[4]["short"] = "f"; }, "'short' must be"},
     {{"shortTooLong"}, [](Definitions& d, RVDefinition&) { d[4]["short"] = "-fx"; }, "'short' must be"},
     {{"shortIsDash"}, [](Definitions& d, RVDefinition&) { d[4]["short"] = "--"; }, "'short' must be"},
+    {{"shortWithoutDashTwoLetters"}, [](Definitions& d, RVDefinition&) { d[4]["short"] = "ff"; }, "'short' must be"},
     {{"shortTwice"}, [](Definitions& d, RVDefinition&) { d[6]["short"] = "-f"; }, "option definition 7 ('format'): the short form is defined twice"},
     {{"nameTwice"}, [](Definitions& d, RVDefinition&) { d.push_back(d[4]); }, "option definition 8 ('file'): the name is defined twice"},
     {{"helpTakesValue"}, [](Definitions& d, RVDefinition&) { d[0]["argument"] = "x"; }, "a standard option takes no value"},
     {{"unknownAppKey"}, [](Definitions&, RVDefinition& app) { app["licence"] = "x"; }, "app definition: unknown key 'licence'"},
     {{"missingExecutable"}, [](Definitions&, RVDefinition& app) { app.erase("executable"); }, "app definition"},
+    {{"missingVersion"}, [](Definitions&, RVDefinition& app) { app.erase("version"); }, "app definition"},
 };
 // clang-format on
 

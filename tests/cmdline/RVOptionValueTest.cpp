@@ -23,9 +23,11 @@ const Sample samples[] = {
     {"shortText", V::text("x")},
     {"longText", V::text(std::string(100, 'y'))},
     {"number", V::number(-7)},
+    {"otherNumber", V::number(7)},
     {"emptyList", V::list({})},
     {"nestedList", V::list({texts({"a", "b"}), V::number(1), V()})},
     {"map", V::map({{"k", texts({"v"})}, {"n", V::number(2)}})},
+    {"otherMap", V::map({{"k", texts({"w"})}, {"n", V::number(2)}})},
 };
 // clang-format on
 

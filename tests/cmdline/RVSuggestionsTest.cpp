@@ -15,12 +15,14 @@ const DistanceCase distanceCases[] = {
     {{"same"}, "filter", "filter", 0},
     {{"swap"}, "fitler", "filter", 1},
     {{"swapAtStart"}, "iflter", "filter", 1},
+    {{"noSwapWithOneLetterInCommon"}, "xa", "ay", 2},
     {{"insertion"}, "filtername", "filter-name", 1},
     {{"deletion"}, "inputt", "input", 1},
     {{"substitution"}, "verbise", "verbose", 1},
     {{"twoEdits"}, "fltr", "filter", 2},
     {{"emptyToWord"}, "", "hel", 3},
     {{"cappedAtLimitPlusOne"}, "abcdefgh", "help", 4},
+    {{"cappedWhenLengthsMatch"}, "abcde", "vwxyz", 4},
     {{"hugeWordCapped"}, std::string(1 << 20, 'x'), "help", 4},
 };
 // clang-format on

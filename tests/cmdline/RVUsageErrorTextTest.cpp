@@ -14,6 +14,7 @@ struct UsageErrorCase : NamedRow<UsageErrorCase>
 // clang-format off
 const UsageErrorCase usageErrorCases[] = {
     {{"swappedLetters"}, {"--fiel", "a"}, "tl: unrecognized option '--fiel'\ntl: did you mean '--file'?\n"},
+    {{"twoEditsAway"}, {"--vrbse"}, "tl: unrecognized option '--vrbse'\ntl: did you mean '--verbose'?\n"},
     {{"prefixOfTwo"}, {"--fil", "a"}, "tl: unrecognized option '--fil'\ntl: did you mean '--file' or '--file-name'?\n"},
     {{"prefixOfThree"}, {"--f"}, "tl: unrecognized option '--f'\ntl: did you mean '--file', '--file-name' or '--format'?\n"},
     {{"prefixWithValue"}, {"--fil=x"}, "tl: unrecognized option '--fil=x'\ntl: did you mean '--file' or '--file-name'?\n"},
@@ -34,6 +35,7 @@ const UsageErrorCase usageErrorCases[] = {
     {{"operand"}, {"capture.pcap"}, "tl: extra operand 'capture.pcap'\n"},
     {{"operandAfterDoubleDash"}, {"--", "--help"}, "tl: extra operand '--help'\n"},
     {{"controlCharactersEscaped"}, {"a\nb\x1b[2J"}, "tl: extra operand 'a\\nb\\x1b[2J'\n"},
+    {{"spaceKeptTabEscaped"}, {"a b\tc"}, "tl: extra operand 'a b\\tc'\n"},
     {{"latin1KeptAsTyped"}, {"caf\xe9"}, "tl: extra operand 'caf\xe9'\n"},
     {{"prefixedWithInvocationName"}, {"-x"}, "/usr/bin/tl: invalid option -- 'x'\n", "/usr/bin/tl"},
     {{"executableWithoutInvocationName"}, {"-x"}, "tl: invalid option -- 'x'\n", ""},

@@ -14,7 +14,9 @@ struct TextsFileCase : NamedRow<TextsFileCase>
 const TextsFileCase textsFileCases[] = {
     {{"everyKeyWithContinuations"}, "# a comment\nsummary: do a thing\n\ndescription: first\n  paragraph\ndescription: second\r\nexample: tool -x\nexplanation: does\n\tx\nexample: tool\n", {"do a thing", {"first paragraph", "second"}, {{"tool -x", "does x"}, {"tool", ""}}, ""}, ""},
     {{"summaryOnly"}, "summary:\n  continued", {"continued", {}, {}, ""}, ""},
+    {{"hashInContinuation"}, "summary: a\n  #1", {"a #1", {}, {}, ""}, ""},
     {{"missingSummary"}, "description: x\n", {}, "the summary is missing"},
+    {{"emptySummary"}, "summary:\n", {}, "the summary is missing"},
     {{"secondSummary"}, "summary: a\nsummary: b\n", {}, "line 2: a second summary"},
     {{"unknownKey"}, "summary: a\nexampel: x\n", {}, "line 2: unknown key 'exampel'"},
     {{"noKey"}, "summary: a\njust words\n", {}, "line 2: expected \"key: text\""},

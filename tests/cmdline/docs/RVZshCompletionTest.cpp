@@ -1,13 +1,27 @@
 #include "cmdline/docs/RVZshCompletion.hpp"
 #include "tests/testSupport.hpp"
 
+#include <algorithm>
+
 namespace {
 
-TEST(ZshCompletion, passesTheSyntaxCheck)
+// zsh reads the script, and a stub _arguments receives each specification
+// as one word, with what _arguments itself would read escaped.
+TEST(ZshCompletion, handsArgumentsEveryTextLiterally)
 {
     const ShellFolder folder;
     folder.write("_my-tool", rv::renderZshCompletion(hostileTable()));
     EXPECT_EQ(folder.run("zsh -n _my-tool"), std::vector<std::string>{});
+    const std::vector<std::string> words =
+        folder.run("zsh -f -c '_arguments() { print -rl -- \"$@\"; }; source ./_my-tool'");
+    const std::string help = "[it's \"quoted\" $HOME `touch pwned` \\[x\\]\\: y\\\\z]";
+    for (const std::string& expected :
+         {"-q" + help, "*--mode=" + help +
+                           ":mode:(it\\'s \\$\\(touch\\$\\{IFS\\}pwned\\) back\\\\slash \\\"dq\\\" "
+                           "\\* \\=eq)"}) {
+        EXPECT_NE(std::find(words.begin(), words.end(), expected), words.end()) << expected;
+    }
+    EXPECT_FALSE(folder.holds("pwned"));
 }
 
 } // namespace
