@@ -6,6 +6,7 @@
 set -euo pipefail
 cmake=$1 build=$2
 # shellcheck source=tests/endToEnd/installChecks.sh
+# shellcheck source=tests/endToEnd/installChecks.sh
 source "$(dirname "$0")/installChecks.sh"
 
 for prefix in /usr/local /usr; do

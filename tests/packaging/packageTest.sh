@@ -7,6 +7,7 @@
 set -euo pipefail
 package=$(realpath "$1")
 # shellcheck source=tests/endToEnd/installChecks.sh
+# shellcheck source=tests/endToEnd/installChecks.sh
 source "$(dirname "$0")/../endToEnd/installChecks.sh"
 
 [[ ${package##*/} == "varnock_1.15.0_$(dpkg --print-architecture).deb" ]] ||
@@ -27,7 +28,8 @@ touch "$root"/var/lib/dpkg/{status,available}
 dpkg --root="$root" --force-depends --force-not-root -i "$package" >/dev/null 2>&1 ||
   fail "dpkg does not install the package"
 expectWhereReadersLook "$root" /usr
-"$root/usr/bin/varnock" --help | grep -q '^Usage: ' || fail "varnock --help does not run from the package"
+help=$("$root/usr/bin/varnock" --help) || fail "varnock --help does not run from the package"
+[[ $help == "Usage: $root/usr/bin/varnock [OPTION]..."$'\n'* ]] || fail "varnock --help from the package shows no usage line"
 [[ $(gzip -dc "$root/usr/share/doc/varnock/changelog.gz" | head -n 1) == "varnock (1.15.0) "* ]] ||
   fail "the changelog does not start with this version"
 
