@@ -45,10 +45,10 @@ std::string valueDescription(const RVOptionSpec& option)
     return ':' + argumentsText(option.argument, false) + ": ";
 }
 
-// The specification of one form: "-h[help]", or "*--filter=[help]:message:action"
+// The _arguments word of one form: "-h[help]", or "*--filter=[help]:message:action"
 // for an option that takes a value, which may be repeated; the tool says
 // which occurrence counts.
-std::string specification(const RVOptionSpec& option, std::string_view form,
+std::string argumentsWord(const RVOptionSpec& option, std::string_view form,
                           std::string_view valueJoiner)
 {
     const std::string description = '[' + argumentsText(option.help, false) + ']';
@@ -64,15 +64,15 @@ std::string specification(const RVOptionSpec& option, std::string_view form,
 std::string rv::renderZshCompletion(const RVOptionTable& table)
 {
     const std::string executable(table.app().executable);
-    std::string specifications;
+    std::string words;
     for (const RVOptionSpec& option : table.options()) {
         if (!option.shortForm.empty()) {
-            specifications += " \\\n    " + specification(option, option.shortForm, "+");
+            words += " \\\n    " + argumentsWord(option, option.shortForm, "+");
         }
-        specifications += " \\\n    " + specification(option, option.longForm, "=");
+        words += " \\\n    " + argumentsWord(option, option.longForm, "=");
     }
     return detail::fillTemplate(detail::zshCompletionTemplate,
                                 {{"executable", executable},
                                  {"command", detail::shellQuoted(executable)},
-                                 {"specs", specifications}});
+                                 {"forms", words}});
 }

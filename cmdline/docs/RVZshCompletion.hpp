@@ -1,5 +1,5 @@
 // The zsh completion script, filled from the option table into
-// zshCompletion.template: one _arguments specification per form.
+// zshCompletion.template: one _arguments word per form.
 #pragma once
 
 #include "cmdline/RVOptionTable.hpp"

@@ -56,9 +56,9 @@ fi
 
 shellcheck -s bash "$docs/varnock.bash" || fail "shellcheck finds fault with varnock.bash"
 zsh -n "$docs/_varnock" || fail "zsh -n rejects _varnock"
-# _arguments, stubbed, must get each form's specification as one word.
-specs=$(zsh -f -c '_arguments() { print -rl -- "$@"; }; source "$1"' zsh "$docs/_varnock") || fail "zsh cannot run _varnock"
-grep -qxF -- '-V[shows the software version]' <<<"$specs" || fail "zsh: _arguments does not get '-V[...]' as one word"
+# _arguments, stubbed, must get each form's description as one word.
+words=$(zsh -f -c '_arguments() { print -rl -- "$@"; }; source "$1"' zsh "$docs/_varnock") || fail "zsh cannot run _varnock"
+grep -qxF -- '-V[shows the software version]' <<<"$words" || fail "zsh: _arguments does not get '-V[...]' as one word"
 fish --no-execute "$docs/varnock.fish" || fail "fish --no-execute rejects varnock.fish"
 
 expect_fish() {

@@ -5,8 +5,8 @@
 
 namespace {
 
-// zsh reads the script, and a stub _arguments receives each specification
-// as one word, with what _arguments itself would read escaped.
+// zsh reads the script, and a stub _arguments receives each form's
+// description as one word, with what _arguments itself would read escaped.
 TEST(ZshCompletion, handsArgumentsEveryTextLiterally)
 {
     const ShellFolder folder;
