@@ -12,8 +12,8 @@ namespace rv {
 
 // The summary on the first line, then each paragraph of the description
 // wrapped to fit a package manager's 80 columns, an empty line between
-// paragraphs: what CPack's DEB generator reads from
-// CPACK_PACKAGE_DESCRIPTION_FILE and turns into the control file's field.
+// paragraphs: the text that the build hands CPack's DEB generator as
+// CPACK_DEBIAN_PACKAGE_DESCRIPTION, which becomes the control file's field.
 std::string renderPackageDescription(const RVManPageTexts& texts);
 
 // usr/share/doc/<executable>/copyright: the tool, its version and its
