@@ -1,7 +1,9 @@
-#include "cmdline/RVCommandLine.hpp"
+#include <varnock/cmdline/RVCommandLine.hpp>
 
 #include "cmdline/RVHelpText.hpp"
+#include "cmdline/RVOptionTable.hpp"
 #include "cmdline/RVOutput.hpp"
+#include "cmdline/RVParser.hpp"
 #include "cmdline/RVUsageErrorText.hpp"
 #include "cmdline/RVVerboseReport.hpp"
 
@@ -11,46 +13,87 @@
 #include <unistd.h>
 #include <utility>
 
-RVCommandLine::RVCommandLine(std::vector<std::map<std::string, std::string>> commandLineDefinition,
-                             std::map<std::string, std::string> appDefinition, int argc,
-                             const char* const* argv)
-    : table_(std::move(commandLineDefinition), std::move(appDefinition))
+struct RVCommandLine::State
+{
+    State(std::vector<RVDefinition> commandLineDefinition, RVDefinition appDefinition)
+        : table(std::move(commandLineDefinition), std::move(appDefinition))
+    {}
+
+    RVOptionTable table;
+    RVParseResult result;
+    std::string verboseReport; // empty unless -v was given on a valid line
+};
+
+RVCommandLine::RVCommandLine(std::vector<RVDefinition> commandLineDefinition,
+                             RVDefinition appDefinition, int argc, const char* const* argv)
+    : state_(std::make_unique<State>(std::move(commandLineDefinition), std::move(appDefinition)))
 {
     const std::span<const char* const> arguments =
         argc > 1 ? std::span(argv + 1, static_cast<std::size_t>(argc - 1))
                  : std::span<const char* const>();
-    result_ = rv::parseArguments(table_, arguments);
-    if (!result_.readings.empty()) {
+    state_->result = rv::parseArguments(state_->table, arguments);
+    if (!state_->result.readings.empty()) {
         // Made here, while the readings' views into argv are still good.
-        verboseReport_ = rv::renderVerboseReport(table_, arguments, result_.readings);
-        result_.readings = {};
+        state_->verboseReport =
+            rv::renderVerboseReport(state_->table, arguments, state_->result.readings);
+        state_->result.readings = {};
     }
 }
 
-void RVCommandLine::handleStandardArguments()
+RVCommandLine::~RVCommandLine() = default;
+RVCommandLine::RVCommandLine(RVCommandLine&&) noexcept = default;
+RVCommandLine& RVCommandLine::operator=(RVCommandLine&&) noexcept = default;
+
+const RVParams& RVCommandLine::params() const
 {
-    if (result_.action == RVStandardAction::help) {
-        showAndExit(rv::renderHelp(table_));
-    }
-    if (result_.action == RVStandardAction::version) {
-        showAndExit(rv::renderVersion(table_));
-    }
-    if (result_.error) {
-        rv::detail::writeAll(STDERR_FILENO, rv::renderUsageError(table_, *result_.error));
-        std::exit(static_cast<int>(RVExitStatus::usageError));
-    }
-    if (!verboseReport_.empty()) {
-        rv::detail::writeAll(STDERR_FILENO, verboseReport_);
-    }
+    return state_->result.params;
 }
 
-void RVCommandLine::showAndExit(const std::string& text)
+RVOutcome RVCommandLine::standardOutcome() const
 {
-    if (!rv::detail::writeAll(STDOUT_FILENO, text)) {
-        const std::string message = std::string(table_.app().displayName()) +
+    using Stream = RVOutcome::Stream;
+    const RVParseResult& result = state_->result;
+    if (result.action == RVStandardAction::help) {
+        return {Stream::standardOutput, rv::renderHelp(state_->table), RVExitStatus::success};
+    }
+    if (result.action == RVStandardAction::version) {
+        return {Stream::standardOutput, rv::renderVersion(state_->table), RVExitStatus::success};
+    }
+    if (result.error) {
+        return {Stream::standardError, rv::renderUsageError(state_->table, *result.error),
+                RVExitStatus::usageError};
+    }
+    if (!state_->verboseReport.empty()) {
+        return {Stream::standardError, state_->verboseReport, std::nullopt};
+    }
+    return {};
+}
+
+void RVCommandLine::handleStandardArguments() const
+{
+    const RVOutcome outcome = standardOutcome();
+    if (outcome.stream == RVOutcome::Stream::standardOutput &&
+        !rv::detail::writeAll(STDOUT_FILENO, outcome.text)) {
+        const std::string message = std::string(state_->table.app().displayName()) +
                                     ": write error: " + std::strerror(errno) + '\n';
         rv::detail::writeAll(STDERR_FILENO, message);
         std::exit(static_cast<int>(RVExitStatus::outputFailed));
     }
-    std::exit(static_cast<int>(RVExitStatus::success));
+    if (outcome.stream == RVOutcome::Stream::standardError) {
+        rv::detail::writeAll(STDERR_FILENO, outcome.text);
+    }
+    if (outcome.exitStatus) {
+        std::exit(static_cast<int>(*outcome.exitStatus));
+    }
+}
+
+std::string RVCommandLine::usageErrorText(std::string_view message) const
+{
+    return rv::renderToolUsageError(state_->table, message);
+}
+
+void RVCommandLine::exitWithUsageError(std::string_view message) const
+{
+    rv::detail::writeAll(STDERR_FILENO, usageErrorText(message));
+    std::exit(static_cast<int>(RVExitStatus::usageError));
 }

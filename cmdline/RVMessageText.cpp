@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-std::string rv::detail::quoted(std::string_view word)
+std::string rv::quoted(std::string_view word)
 {
     static constexpr char hexDigits[] = "0123456789abcdef";
     std::string text;

@@ -4,25 +4,16 @@
 // is a programming error and throws RVDefinitionError.
 #pragma once
 
+#include <varnock/cmdline/RVDefinitionError.hpp>
+
 #include <array>
 #include <cstddef>
 #include <map>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
-
-using RVDefinition = std::map<std::string, std::string>;
-
-// Thrown for a bad option or app definition: a fault of the program that
-// built the definitions, never of the person who typed the command line.
-class RVDefinitionError : public std::logic_error
-{
-public:
-    using std::logic_error::logic_error;
-};
 
 // One option, as views into the definition it was read from.
 struct RVOptionSpec

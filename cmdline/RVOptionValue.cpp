@@ -1,4 +1,4 @@
-#include "cmdline/RVOptionValue.hpp"
+#include <varnock/cmdline/RVOptionValue.hpp>
 
 #include <utility>
 

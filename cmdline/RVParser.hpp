@@ -4,7 +4,7 @@
 #pragma once
 
 #include "cmdline/RVOptionTable.hpp"
-#include "cmdline/RVOptionValue.hpp"
+#include <varnock/cmdline/RVOptionValue.hpp>
 
 #include <cstddef>
 #include <optional>

@@ -8,7 +8,7 @@
 
 namespace {
 
-using rv::detail::quoted;
+using rv::quoted;
 
 std::string_view nameBeforeEquals(std::string_view body)
 {
@@ -58,6 +58,11 @@ std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUs
     }
 }
 
+std::string tryHelpLine(const RVOptionTable& table)
+{
+    return "Try '" + std::string(table.app().executable) + " --help' for more information.\n";
+}
+
 } // namespace
 
 std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError& error)
@@ -67,6 +72,12 @@ std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError&
     if (const auto forms = suggestions(table, error); !forms.empty()) {
         text += prefix + "did you mean " + detail::listOfQuoted(forms) + "?\n";
     }
-    text += "Try '" + std::string(table.app().executable) + " --help' for more information.\n";
-    return text;
+    return text + tryHelpLine(table);
+}
+
+std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_view message)
+{
+    std::string text(table.app().displayName());
+    text.append(": ").append(message).append("\n");
+    return text + tryHelpLine(table);
 }

@@ -5,6 +5,7 @@
 #include "cmdline/RVParser.hpp"
 
 #include <string>
+#include <string_view>
 
 // One line that names the error and the word as typed, then a "did you
 // mean" line where one helps, then where to find help. Every line ends in a
@@ -12,5 +13,9 @@
 namespace rv {
 
 std::string renderUsageError(const RVOptionTable& table, const RVUsageError& error);
+
+// A usage error that the tool itself found: "NAME: MESSAGE", then where to
+// find help.
+std::string renderToolUsageError(const RVOptionTable& table, std::string_view message);
 
 } // namespace rv

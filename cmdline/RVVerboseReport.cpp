@@ -10,7 +10,7 @@ std::string rv::renderVerboseReport(const RVOptionTable& table,
                                     std::span<const char* const> arguments,
                                     const std::vector<RVReading>& readings)
 {
-    using detail::quoted;
+    using rv::quoted;
     const std::string prefix = std::string(table.app().displayName()) + ": ";
     std::vector<std::size_t> counts(table.options().size(), 0);
     std::string text;

@@ -41,7 +41,7 @@ std::map<std::string, std::string> definition(std::initializer_list<Entry> entri
 std::map<std::string, std::string> makeAppDefinition(const char* runAs)
 {
     return definition({
-        {"version", "1.15.0"},
+        {"version", VARNOCK_VERSION},
         {"executable", "varnock"},
         {"run-as", runAs != nullptr ? runAs : "varnock"},
         {"copyright", "Copyright (C) 2026 The varnock developers. All rights reserved."},

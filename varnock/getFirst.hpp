@@ -1,7 +1,7 @@
 // The reduction of an option value to the one text that stands for it.
 #pragma once
 
-#include "cmdline/RVOptionValue.hpp"
+#include <varnock/cmdline/RVOptionValue.hpp>
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 // varnock: checks SS7 signalling packets against a filter. This is the run,
 // step by step; everything it calls lives in the front-end library.
-#include "cmdline/RVCommandLine.hpp"
 #include "varnock/varnock.hpp"
+#include <varnock/cmdline/RVCommandLine.hpp>
 
 int main(int argc, char* argv[])
 {

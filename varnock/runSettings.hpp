@@ -2,7 +2,7 @@
 // the values that the command-line service hands out.
 #pragma once
 
-#include "cmdline/RVOptionValue.hpp"
+#include <varnock/cmdline/RVOptionValue.hpp>
 
 #include <cstdint>
 #include <optional>

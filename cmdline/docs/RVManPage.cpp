@@ -1,9 +1,9 @@
 #include "cmdline/docs/RVManPage.hpp"
 
-#include "cmdline/RVExitStatus.hpp"
 #include "cmdline/RVMessageText.hpp"
 #include "cmdline/RVParser.hpp"
 #include "cmdline/RVUsageErrorText.hpp"
+#include <varnock/cmdline/RVExitStatus.hpp>
 
 #include <algorithm>
 #include <vector>
@@ -40,8 +40,7 @@ std::string dateArgument(std::string_view date)
                          std::all_of(date.begin(), date.end(),
                                      [](char c) { return (c >= '0' && c <= '9') || c == '-'; });
     if (!date.empty() && !isoDate) {
-        throw RVDefinitionError("man page date: expected YYYY-MM-DD, got " +
-                                rv::detail::quoted(date));
+        throw RVDefinitionError("man page date: expected YYYY-MM-DD, got " + rv::quoted(date));
     }
     return '"' + std::string(date) + '"';
 }
@@ -85,7 +84,7 @@ void checkExample(const RVOptionTable& table, const RVManExample& example, std::
         ++index;
     }
     if (index == words.size()) {
-        fail("it does not run " + rv::detail::quoted(table.app().executable));
+        fail("it does not run " + rv::quoted(table.app().executable));
     }
     // The command line ends at the first shell operator, also inside a word:
     // "varnock -h|less" runs varnock with "-h".

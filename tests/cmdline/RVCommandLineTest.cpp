@@ -1,5 +1,5 @@
-#include "cmdline/RVCommandLine.hpp"
 #include "tests/testSupport.hpp"
+#include <varnock/cmdline/RVCommandLine.hpp>
 
 #include <memory>
 
@@ -56,7 +56,7 @@ TEST(CommandLine, emptyArgumentVectorIsAnEmptyLine)
     const char* const onlyNull[] = {nullptr};
     const RVCommandLine commandLine(testDefinitions(), testApp(""), 0, onlyNull);
     EXPECT_EQ(commandLine.params(), RVParams());
-    EXPECT_FALSE(commandLine.parseResult().error);
+    EXPECT_EQ(commandLine.standardOutcome(), RVOutcome());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "cmdline/RVCommandLine.hpp"
+#include <varnock/cmdline/RVCommandLine.hpp>
 #include "tests/testSupport.hpp"
 #include "varnock/varnock.hpp"
 

@@ -1,15 +1,11 @@
-// varnock_generate_docs: writes varnock's man page, its bash, zsh and fish
-// completions, and its package's description and copyright file into a
-// folder, rendered from the same option table, app definition and man page
-// texts that the tool is built from. The build runs it; it is not
-// installed, and it is no option of varnock.
+#include <varnock/cmdline/docs/RVToolDocs.hpp>
+
 #include "cmdline/RVOptionTable.hpp"
 #include "cmdline/docs/RVBashCompletion.hpp"
 #include "cmdline/docs/RVFishCompletion.hpp"
 #include "cmdline/docs/RVManPage.hpp"
 #include "cmdline/docs/RVPackageTexts.hpp"
 #include "cmdline/docs/RVZshCompletion.hpp"
-#include "varnock/definitions.hpp"
 
 #include <cstdio>
 #include <exception>
@@ -43,14 +39,16 @@ void writeFile(const std::string& path, const std::string& text)
 
 } // namespace
 
-int main(int argc, char* argv[])
+int rv::generateDocsMain(int argc, const char* const* argv, RVToolDefinitions (*definitions)())
 {
+    const char* const self = argc > 0 ? argv[0] : "generate-docs";
     if (argc != 4) {
-        std::fprintf(stderr, "usage: varnock_generate_docs TEXTS-FILE OUTPUT-FOLDER DATE\n");
+        std::fprintf(stderr, "usage: %s TEXTS-FILE OUTPUT-FOLDER DATE\n", self);
         return 2;
     }
     try {
-        const RVOptionTable table(makeCommandLineDefinition(), makeAppDefinition(nullptr));
+        RVToolDefinitions tool = definitions();
+        const RVOptionTable table(std::move(tool.commandLine), std::move(tool.app));
         RVManPageTexts texts = rv::readManPageTexts(readFile(argv[1]));
         texts.date = argv[3];
 
@@ -63,7 +61,7 @@ int main(int argc, char* argv[])
         writeFile(folder + executable + ".description", rv::renderPackageDescription(texts));
         writeFile(folder + "copyright", rv::renderCopyrightFile(table));
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "varnock_generate_docs: %s\n", error.what());
+        std::fprintf(stderr, "%s: %s\n", self, error.what());
         return 1;
     }
     return 0;
