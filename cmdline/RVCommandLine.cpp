@@ -1,6 +1,7 @@
 #include <varnock/cmdline/RVCommandLine.hpp>
 
 #include "cmdline/RVHelpText.hpp"
+#include "cmdline/RVMemoryExhausted.hpp"
 #include "cmdline/RVOptionTable.hpp"
 #include "cmdline/RVOutput.hpp"
 #include "cmdline/RVParser.hpp"
@@ -21,6 +22,7 @@ struct RVCommandLine::State
 
     RVOptionTable table;
     RVParseResult result;
+    std::string messageName;   // the name that messages start with
     std::string verboseReport; // empty unless -v was given on a valid line
 };
 
@@ -28,6 +30,8 @@ RVCommandLine::RVCommandLine(std::vector<RVDefinition> commandLineDefinition,
                              RVDefinition appDefinition, int argc, const char* const* argv)
     : state_(std::make_unique<State>(std::move(commandLineDefinition), std::move(appDefinition)))
 {
+    state_->messageName = state_->table.app().displayName();
+    rv::detail::setMemoryExhaustedName(state_->messageName);
     const std::span<const char* const> arguments =
         argc > 1 ? std::span(argv + 1, static_cast<std::size_t>(argc - 1))
                  : std::span<const char* const>();
@@ -40,7 +44,12 @@ RVCommandLine::RVCommandLine(std::vector<RVDefinition> commandLineDefinition,
     }
 }
 
-RVCommandLine::~RVCommandLine() = default;
+RVCommandLine::~RVCommandLine()
+{
+    if (state_) {
+        rv::detail::setMemoryExhaustedName({});
+    }
+}
 RVCommandLine::RVCommandLine(RVCommandLine&&) noexcept = default;
 RVCommandLine& RVCommandLine::operator=(RVCommandLine&&) noexcept = default;
 
@@ -77,7 +86,7 @@ void RVCommandLine::handleStandardArguments() const
         const std::string message = std::string(state_->table.app().displayName()) +
                                     ": write error: " + std::strerror(errno) + '\n';
         rv::detail::writeAll(STDERR_FILENO, message);
-        std::exit(static_cast<int>(RVExitStatus::outputFailed));
+        std::exit(static_cast<int>(RVExitStatus::failure));
     }
     if (outcome.stream == RVOutcome::Stream::standardError) {
         rv::detail::writeAll(STDERR_FILENO, outcome.text);

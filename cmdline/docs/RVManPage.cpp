@@ -171,7 +171,7 @@ void appendExitStatus(std::string& page, const RVOptionTable& table)
     status(RVExitStatus::success,
            outputOptions.empty() ? "success" : "success, also after " + outputOptions);
     if (!outputOptions.empty()) {
-        status(RVExitStatus::outputFailed,
+        status(RVExitStatus::failure,
                outputOptions + " could not write its text to standard output");
     }
     status(RVExitStatus::usageError,

@@ -37,8 +37,9 @@ enum class Stdout
 enum class Start
 {
     plain,
-    argcZero, // through a shim that hands main argc 0
-    traced    // under strace, which must see no named file opened and no read of standard input
+    argcZero,     // through a shim that hands main argc 0
+    traced,       // under strace, which must see no named file opened and no read of standard input
+    memoryLimited // with 12 MiB of address space: room to start, not to hold a long line
 };
 
 struct Expected
@@ -193,6 +194,10 @@ Outcome launch(const EndToEndCase& row, Command command)
         stack.rlim_cur =
             std::max<rlim_t>(stack.rlim_cur, std::min<rlim_t>(256 << 20, stack.rlim_max));
         setrlimit(RLIMIT_STACK, &stack);
+        if (row.start == Start::memoryLimited) {
+            const rlimit addressSpace{12 << 20, 12 << 20};
+            setrlimit(RLIMIT_AS, &addressSpace);
+        }
         if (row.input == Stdin::openPipe) {
             dup2(inPipe[0], STDIN_FILENO);
         } else {
@@ -342,6 +347,8 @@ const EndToEndCase endToEndCases[] = {
     {{"versionToFullDevice"}, {"--version"}, 1, exactly(""), exactly("varnock: write error: No space left on device\n"), "varnock", Stdin::devNull, Stdout::devFull},
     {{"standardInputClosed"}, {"-i", "-"}, 0, exactly(""), exactly(""), "varnock", Stdin::closed},
     {{"standardInputEndless"}, {"-i", "-"}, 0, exactly(""), exactly(""), "varnock", Stdin::endlessPipe},
+    {{"memoryExhausted"}, std::vector<std::string>(60000, "--input=/srv/captures/2026/12/08/link-a-000001.pcap"), 1, exactly(""), exactly("varnock: memory exhausted\n"), "varnock", Stdin::devNull, Stdout::pipe, Start::memoryLimited},
+    {{"versionInLimitedMemory"}, {"--version"}, 0, exactly("varnock 1.15.0\n" + copyright), exactly(""), "varnock", Stdin::devNull, Stdout::pipe, Start::memoryLimited},
     {{"namedFilesNeverTouched"}, {"-f", "a.flt", "--staging-area", "s.stg", "-i", "in.hex", "-i", "-"}, 0, exactly(""), exactly(""), "varnock", Stdin::endlessPipe, Stdout::pipe, Start::traced},
 };
 // clang-format on
@@ -378,6 +385,9 @@ TEST_P(EndToEndCases, behavesAsAUserExpects)
     const EndToEndCase& row = GetParam();
     if (!launcherWords().empty() && row.programName != "varnock") {
         GTEST_SKIP() << "a launcher starts the program as varnock, whatever the row's argv[0]";
+    }
+    if (row.start == Start::memoryLimited && (VARNOCK_SANITIZED || !launcherWords().empty())) {
+        GTEST_SKIP() << "valgrind and the sanitizers need more address space than the limit";
     }
     if (row.start == Start::traced && std::string_view(VARNOCK_STRACE).empty()) {
         GTEST_SKIP() << "strace is not installed (bash tests/run.sh installs it)";

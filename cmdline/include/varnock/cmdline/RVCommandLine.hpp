@@ -50,7 +50,7 @@ public:
 
     // Writes standardOutcome's text to its stream and ends the process when
     // it says so. Help or version that cannot be written ends the process
-    // with outputFailed after a message on standard error.
+    // with failure after a message on standard error.
     void handleStandardArguments() const;
 
     // What handleStandardArguments does, without writing or exiting: help or
