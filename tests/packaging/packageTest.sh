@@ -1,24 +1,53 @@
 #!/usr/bin/env bash
-# The Debian package as a distribution checks it and a user installs it:
-# lintian reports no error and no warning, dpkg installs it into a scratch
-# root, every file stands where man and the shells look, varnock --help runs
-# from there, and removing the package leaves nothing behind.
-# Usage: packageTest.sh PACKAGE.deb
+# The Debian packages as a distribution checks them and a user installs
+# them: lintian --pedantic reports nothing for either but, for varnock, that
+# no call of it has a fortifiable destination; hardening-check passes
+# varnock's binary; dpkg installs varnock into a scratch root, every file
+# stands where man and the shells look, varnock --help runs from there, and
+# removing the package leaves nothing behind. Then varnock built as a
+# distribution builds it (a plain configuration, dpkg-buildflags' flags in
+# the environment) links the C library dynamically and passes
+# hardening-check too.
+# Usage: packageTest.sh PACKAGE.deb   (the development package beside it)
 set -euo pipefail
 package=$(realpath "$1")
+source=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=tests/endToEnd/installChecks.sh
-# shellcheck source=tests/endToEnd/installChecks.sh
-source "$(dirname "$0")/../endToEnd/installChecks.sh"
+source "$source/tests/endToEnd/installChecks.sh"
+
+# expectHardened BINARY ALL-COMPILES-FORTIFIED: the five lines that
+# hardening=+all asks for. Fortify can only say yes where some call has a
+# destination size the compiler knows; where none has, every compile line
+# must have asked for it.
+expectHardened() {
+  local report
+  report=$(hardening-check "$1" || true) # it fails on the lines not asked for too
+  echo "$report"
+  for line in "Position Independent Executable: yes" "Stack protected: yes" \
+    "Read-only relocations: yes" "Immediate binding: yes"; do
+    grep -qF " $line" <<<"$report" || fail "hardening-check: not '$line' for $1"
+  done
+  if ! grep -qF ' Fortify Source functions: yes' <<<"$report" &&
+    ! { [[ $2 == yes ]] && grep -qF ' Fortify Source functions: no, only unprotected functions found!' <<<"$report"; }; then
+    fail "hardening-check: $1 is not fortified"
+  fi
+}
 
 [[ ${package##*/} == "varnock_1.15.0_$(dpkg --print-architecture).deb" ]] ||
   fail "the package is called ${package##*/}"
 
-# Info tags are listed, not counted.
-report=$(lintian --display-info "$package" 2>&1 | grep -v '^running with root privileges' || true)
-echo "${report:-lintian: no tags}"
-if grep -q '^[EW]: ' <<<"$report"; then
-  fail "lintian reports errors or warnings"
-fi
+development=${package%/*}/libvarnock-cmdline-dev_1.15.0_$(dpkg --print-architecture).deb
+for deb in "$package" "$development"; do
+  report=$(lintian --display-info --pedantic "$deb" 2>&1 | grep -v '^running with root privileges' || true)
+  echo "${deb##*/}: ${report:-lintian: no tags}"
+  if grep -v '^I: varnock: hardening-no-fortify-functions \[usr/bin/varnock\]$' <<<"$report" | grep -q .; then
+    fail "lintian reports tags for ${deb##*/}"
+  fi
+done
+# The package preset passes -D_FORTIFY_SOURCE=2 to every compile line.
+extracted=$scratch/extracted
+dpkg-deb -x "$package" "$extracted"
+expectHardened "$extracted/usr/bin/varnock" yes
 
 # A root of its own, with an empty package database: the package's
 # dependencies are the system's, which that database does not list.
@@ -36,4 +65,18 @@ help=$("$root/usr/bin/varnock" --help) || fail "varnock --help does not run from
 dpkg --root="$root" --force-not-root -r varnock >/dev/null 2>&1 || fail "dpkg does not remove the package"
 left=$(cd "$root" && find . -mindepth 1 -not -path './var' -not -path './var/*')
 [[ -z $left ]] || fail "removing the package leaves: $left"
+
+# As debhelper builds it: CMake reads no CPPFLAGS, so they join CXXFLAGS.
+distribution=$scratch/distribution
+(
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+    LDFLAGS=$(dpkg-buildflags --get LDFLAGS) cmake -S "$source" -B "$distribution" \
+    -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+  cmake --build "$distribution" -j2 --target varnock >/dev/null
+) || fail "the distribution's build fails"
+unfortified=$(grep '"command"' "$distribution/compile_commands.json" | grep -vc -- '-D_FORTIFY_SOURCE=2' || true)
+expectHardened "$distribution/bin/varnock" "$([[ $unfortified == 0 ]] && echo yes || echo no)"
+file -L "$distribution/bin/varnock" | grep -q 'dynamically linked' ||
+  fail "the distribution's build does not link the C library dynamically"
 finish

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The command-line service as another tool of the set takes it: installed
+# under a prefix of its own, every public header compiles alone; the example
+# tool examples/pktcount builds against it with find_package, with
+# pkg-config, and with add_subdirectory of this source tree; in each CMake
+# build its ctest lists only its own test, which passes, and its install lays
+# only its own files, among them a man page and completions that pass
+# mandoc and shellcheck.
+# Usage: libraryTest.sh BUILD-FOLDER   (a build of this project, tests or not)
+set -euo pipefail
+source=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(realpath "$1")
+# shellcheck source=tests/endToEnd/installChecks.sh
+source "$source/tests/endToEnd/installChecks.sh"
+example=$source/examples/pktcount
+prefix=$scratch/prefix
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for header in $(cd "$prefix/include" && find varnock -name '*.hpp'); do
+  echo "#include <$header>" | g++ -std=c++20 -Wall -Wextra -Wpedantic -Werror -fsyntax-only \
+    -I"$prefix/include" -x c++ - || fail "$header does not compile on its own"
+done
+
+# pkg-config: everything g++ needs, from the .pc files alone.
+export PKG_CONFIG_PATH
+PKG_CONFIG_PATH=$(dirname "$(find "$prefix" -name varnock-cmdline.pc)")
+[[ $(pkg-config --variable=prefix varnock-cmdline) == "$prefix" ]] ||
+  fail "varnock-cmdline.pc does not name the install prefix $prefix"
+# shellcheck disable=SC2046 # pkg-config's words are g++'s arguments
+g++ -o "$scratch/pktcount-pc" "$example/main.cpp" "$example/pktcount.cpp" -DPKTCOUNT_VERSION='"0.3.0"' \
+  $(pkg-config --cflags --libs varnock-cmdline) || fail "pktcount does not build with pkg-config"
+[[ $("$scratch/pktcount-pc" -i a.hex) == "a.hex: 0 packets" ]] || fail "the pkg-config build does not run"
+
+# buildExample NAME CMAKE-ARGUMENT...: configures, builds, tests and installs
+# the example, and checks what it lists and lays.
+buildExample() {
+  local name=$1 tree=$scratch/$1 listed laid
+  if ! { cmake -S "$example" -B "$tree" "${@:2}" >/dev/null && cmake --build "$tree" -j2 >/dev/null; }; then
+    fail "pktcount does not build with $name"
+    return
+  fi
+  listed=$(ctest --test-dir "$tree" -N | sed -n 's/^ *Test *#[0-9]*: //p')
+  [[ $listed == pktcount.commandLine ]] || fail "$name: ctest -N lists: $listed"
+  ctest --test-dir "$tree" --output-on-failure >/dev/null || fail "$name: pktcount's test fails"
+  cmake --install "$tree" --prefix "$scratch/$name-root" >/dev/null
+  laid=$(cd "$scratch/$name-root" && find . -type f | sort | paste -sd ' ')
+  [[ $laid == "./bin/pktcount ./share/bash-completion/completions/pktcount ./share/fish/vendor_completions.d/pktcount.fish ./share/man/man1/pktcount.1.gz ./share/zsh/site-functions/_pktcount" ]] ||
+    fail "$name: installing pktcount lays: $laid"
+  gzip -dc "$scratch/$name-root/share/man/man1/pktcount.1.gz" | mandoc -Tlint -W warning ||
+    fail "$name: mandoc finds faults in pktcount.1"
+  shellcheck -s bash "$scratch/$name-root/share/bash-completion/completions/pktcount" ||
+    fail "$name: shellcheck finds faults in pktcount's bash completion"
+  [[ $("$scratch/$name-root/bin/pktcount" -n x 2>&1) == "$scratch/$name-root/bin/pktcount: invalid packet count 'x'"* ]] ||
+    fail "$name: pktcount does not report its own usage error"
+}
+buildExample find-package -DCMAKE_PREFIX_PATH="$prefix"
+buildExample add-subdirectory -DPKTCOUNT_VARNOCK_SOURCE="$source"
+finish
