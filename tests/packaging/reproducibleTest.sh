@@ -17,7 +17,7 @@ for copy in "${copies[@]}"; do
   git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$copy"
   (
     cd "$copy"
-    cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DVARNOCK_TESTS=OFF >/dev/null
     cmake --build build-release -j2 --target varnock >/dev/null
     cmake --workflow --preset package >/dev/null
   ) || { echo "FAIL: the build in $copy failed" >&2; exit 1; }
@@ -25,7 +25,8 @@ done
 
 artifacts=(build-release/bin/varnock build-package/bin/varnock build-package/docs/varnock.1
   build-package/docs/gz/varnock.1.gz build-package/docs/varnock.bash build-package/docs/_varnock
-  build-package/docs/varnock.fish "build-package/varnock_1.15.0_$(dpkg --print-architecture).deb")
+  build-package/docs/varnock.fish "build-package/varnock_1.15.0_$(dpkg --print-architecture).deb"
+  "build-package/libvarnock-cmdline-dev_1.15.0_$(dpkg --print-architecture).deb")
 status=0
 echo "SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH"
 for artifact in "${artifacts[@]}"; do
