@@ -2,6 +2,7 @@
 
 #include "cmdline/RVHelpText.hpp"
 #include "cmdline/RVMemoryExhausted.hpp"
+#include "cmdline/RVMessageText.hpp"
 #include "cmdline/RVOptionTable.hpp"
 #include "cmdline/RVOutput.hpp"
 #include "cmdline/RVParser.hpp"
@@ -30,7 +31,7 @@ RVCommandLine::RVCommandLine(std::vector<RVDefinition> commandLineDefinition,
                              RVDefinition appDefinition, int argc, const char* const* argv)
     : state_(std::make_unique<State>(std::move(commandLineDefinition), std::move(appDefinition)))
 {
-    state_->messageName = state_->table.app().displayName();
+    state_->messageName = rv::detail::messageName(state_->table);
     rv::detail::setMemoryExhaustedName(state_->messageName);
     const std::span<const char* const> arguments =
         argc > 1 ? std::span(argv + 1, static_cast<std::size_t>(argc - 1))
@@ -83,8 +84,8 @@ void RVCommandLine::handleStandardArguments() const
     const RVOutcome outcome = standardOutcome();
     if (outcome.stream == RVOutcome::Stream::standardOutput &&
         !rv::detail::writeAll(STDOUT_FILENO, outcome.text)) {
-        const std::string message = std::string(state_->table.app().displayName()) +
-                                    ": write error: " + std::strerror(errno) + '\n';
+        const std::string message =
+            state_->messageName + ": write error: " + std::strerror(errno) + '\n';
         rv::detail::writeAll(STDERR_FILENO, message);
         std::exit(static_cast<int>(RVExitStatus::failure));
     }

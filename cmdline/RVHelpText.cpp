@@ -1,5 +1,7 @@
 #include "cmdline/RVHelpText.hpp"
 
+#include "cmdline/RVMessageText.hpp"
+
 #include <algorithm>
 #include <string_view>
 #include <vector>
@@ -70,7 +72,7 @@ void appendBlock(std::string& out, std::string_view text, std::size_t used, std:
 
 std::string rv::renderHelp(const RVOptionTable& table)
 {
-    std::string text = "Usage: " + std::string(table.app().displayName()) + " [OPTION]...\n\n";
+    std::string text = "Usage: " + detail::messageName(table) + " [OPTION]...\n\n";
     text += "Options:\n";
     for (const RVOptionSpec& option : table.options()) {
         const std::string forms = formsLine(option);
@@ -83,10 +85,13 @@ std::string rv::renderHelp(const RVOptionTable& table)
         }
         appendBlock(text, option.help, 0, helpIndent);
     }
-    if (!table.app().copyright.empty()) {
-        text += '\n';
-        appendBlock(text, table.app().copyright, 0, 0);
-    }
+    // The screen stays short: the rules of the line and the examples are the
+    // man page's, and the copyright is --version's, where help2man finds it.
+    text += '\n';
+    appendBlock(text,
+                "See 'man " + std::string(table.app().executable) +
+                    "' for the rules of the command line.",
+                0, 0);
     return text;
 }
 

@@ -2,6 +2,7 @@
 // tools call too, is declared with RVCommandLine.
 #pragma once
 
+#include "cmdline/RVOptionTable.hpp"
 #include <varnock/cmdline/RVCommandLine.hpp>
 
 #include <string>
@@ -9,6 +10,14 @@
 #include <vector>
 
 namespace rv::detail {
+
+// The word as rv::quoted writes it, without the quotes.
+std::string escaped(std::string_view word);
+
+// The name that every message starts with and that its "Try" line names:
+// the name the program was invoked by, escaped, for it comes from the
+// command line too.
+std::string messageName(const RVOptionTable& table);
 
 // "'a'", "'a' or 'b'", "'a', 'b' or 'c'".
 std::string listOfQuoted(const std::vector<std::string_view>& words);

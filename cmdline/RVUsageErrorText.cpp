@@ -58,26 +58,29 @@ std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUs
     }
 }
 
-std::string tryHelpLine(const RVOptionTable& table)
+// It names the tool as the first line does, so that it can be run as shown.
+std::string tryHelpLine(const std::string& name)
 {
-    return "Try '" + std::string(table.app().executable) + " --help' for more information.\n";
+    return "Try '" + name + " --help' for more information.\n";
 }
 
 } // namespace
 
 std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError& error)
 {
-    const std::string prefix = std::string(table.app().displayName()) + ": ";
+    const std::string name = detail::messageName(table);
+    const std::string prefix = name + ": ";
     std::string text = prefix + describe(table, error) + '\n';
     if (const auto forms = suggestions(table, error); !forms.empty()) {
         text += prefix + "did you mean " + detail::listOfQuoted(forms) + "?\n";
     }
-    return text + tryHelpLine(table);
+    return text + tryHelpLine(name);
 }
 
 std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_view message)
 {
-    std::string text(table.app().displayName());
+    const std::string name = detail::messageName(table);
+    std::string text = name;
     text.append(": ").append(message).append("\n");
-    return text + tryHelpLine(table);
+    return text + tryHelpLine(name);
 }

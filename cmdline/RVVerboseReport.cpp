@@ -11,7 +11,7 @@ std::string rv::renderVerboseReport(const RVOptionTable& table,
                                     const std::vector<RVReading>& readings)
 {
     using rv::quoted;
-    const std::string prefix = std::string(table.app().displayName()) + ": ";
+    const std::string prefix = detail::messageName(table) + ": ";
     std::vector<std::size_t> counts(table.options().size(), 0);
     std::string text;
     // The options of one cluster share a line, so that each argument is quoted

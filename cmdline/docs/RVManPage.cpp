@@ -2,6 +2,7 @@
 
 #include "cmdline/RVMessageText.hpp"
 #include "cmdline/RVParser.hpp"
+#include "cmdline/RVSuggestions.hpp"
 #include "cmdline/RVUsageErrorText.hpp"
 #include <varnock/cmdline/RVExitStatus.hpp>
 
@@ -109,6 +110,29 @@ void checkExample(const RVOptionTable& table, const RVManExample& example, std::
     }
 }
 
+// Text lines of at most 80 bytes, as mandoc's lint wants them: the text,
+// already in roff, is broken at spaces, which a filled paragraph reads as
+// spaces again. A word longer than a line keeps a line of its own.
+std::string textLines(std::string_view text)
+{
+    constexpr std::size_t width = 80;
+    std::string lines;
+    std::size_t lineStart = 0;
+    for (const std::string_view word : wordsOf(text)) {
+        if (lines.size() > lineStart && lines.size() - lineStart + 1 + word.size() <= width) {
+            lines += ' ';
+        } else if (lines.size() > lineStart) {
+            lines += '\n';
+            lineStart = lines.size();
+        }
+        if (lines.size() == lineStart && (word.front() == '.' || word.front() == '\'')) {
+            lines += "\\&"; // a line that starts so would be a request
+        }
+        lines += word;
+    }
+    return lines + '\n';
+}
+
 // A long command is broken between words with a shell line continuation,
 // so that it fits an 80-column page and still runs when copied from it.
 std::string exampleLines(std::string_view command)
@@ -161,19 +185,129 @@ void appendSection(std::string& page, std::string_view title)
     page += '\n';
 }
 
+// "-h (--help)", or "--help" for an option without a short form.
+std::string calledAs(const RVOptionSpec& option)
+{
+    const std::string longForm = bold(option.longForm);
+    return option.shortForm.empty() ? longForm : bold(option.shortForm) + " (" + longForm + ')';
+}
+
+// "a", "a and b", "a, b and c".
+std::string listOf(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        text.append(index == 0 ? "" : index + 1 == items.size() ? " and " : ", ") += items[index];
+    }
+    return text;
+}
+
+// The table's own example of a refused prefix: the first three letters of
+// the name that shares them with the most names, and those names as the
+// usage error proposes them.
+std::string longNamesRule(const RVOptionTable& table)
+{
+    std::string_view prefix;
+    std::vector<std::string_view> candidates;
+    for (const RVOptionSpec& option : table.options()) {
+        // A prefix that is a name of its own would be accepted, not refused.
+        if (option.name.size() > 3 &&
+            table.findLong(option.name.substr(0, 3)) == RVOptionTable::none) {
+            auto forms = rv::suggestLongForms(table, option.name.substr(0, 3));
+            if (forms.size() > candidates.size()) {
+                prefix = option.name.substr(0, 3);
+                candidates = std::move(forms);
+            }
+        }
+    }
+    if (prefix.empty()) {
+        return "Long names are typed in full: a prefix of one is refused, and the message names "
+               "the options it begins.";
+    }
+    std::vector<std::string> names;
+    for (const std::string_view form : candidates) {
+        names.push_back(bold(form));
+    }
+    return "Long names are typed in full: a prefix of one, such as " +
+           bold(std::string("--").append(prefix)) +
+           ", is refused, and the message names the options it begins (" + listOf(names) +
+           "). A name misspelt by a letter or two is refused with the names it is close to.";
+}
+
+// A long name typed with one dash, preferably one that a short option with
+// a value would otherwise swallow ("-input": -i with the value "nput").
+std::string singleDashRule(const RVOptionTable& table)
+{
+    const auto options = table.options();
+    auto example = std::find_if(options.begin(), options.end(), [](const RVOptionSpec& option) {
+        return option.takesValue && !option.shortForm.empty() && option.name.size() > 1;
+    });
+    if (example == options.end()) {
+        example = std::find_if(options.begin(), options.end(),
+                               [](const RVOptionSpec& option) { return option.name.size() > 1; });
+    }
+    std::string rule = "A long name typed with one dash";
+    if (example != options.end()) {
+        rule.append(", such as ").append(bold(std::string("-").append(example->name))) += ',';
+    }
+    return rule + " is refused rather than read as a group of short options.";
+}
+
+// How the service reads every line, the same for every tool; the standard
+// options are named only where the table defines them.
+void appendCommandLineRules(std::string& page, const RVOptionTable& table)
+{
+    const std::string tool = bold(table.app().executable);
+    std::string showing; // "-h (--help) or -V (--version)"
+    int shown = 0;
+    for (const int index : {table.helpIndex(), table.versionIndex()}) {
+        if (index != RVOptionTable::none) {
+            showing.append(shown++ == 0 ? "" : " or ") += calledAs(table.option(index));
+        }
+    }
+    std::vector<std::string> paragraphs;
+    if (shown > 0) {
+        paragraphs.push_back("If " + showing + " stands on the line as an option, " +
+                             (shown > 1 ? "the first of them" : "it") +
+                             " is acted on and the rest of the line is ignored, errors included. A "
+                             "word that is the value of an option, or that follows " +
+                             bold("--") + ", is no option.");
+    }
+    paragraphs.push_back(longNamesRule(table));
+    paragraphs.push_back(singleDashRule(table));
+    paragraphs.push_back(tool +
+                         " takes no operands: a word that is neither an option nor the value of "
+                         "one is an error, and so is any word after " +
+                         bold("--") + ", which ends the options.");
+    if (const int verbose = table.verboseIndex(); verbose != RVOptionTable::none) {
+        paragraphs.push_back("With " + calledAs(table.option(verbose)) + ", " + tool +
+                             " tells on standard error how it read each argument, and which "
+                             "options were given more than once; it tells nothing when the line "
+                             "holds an error" +
+                             (showing.empty() ? "" : " or " + showing + " is acted on") + '.');
+    }
+    appendSection(page, "COMMAND LINE");
+    for (const std::string& paragraph : paragraphs) {
+        page.append(&paragraph == &paragraphs.front() ? "" : ".PP\n") += textLines(paragraph);
+    }
+}
+
 void appendExitStatus(std::string& page, const RVOptionTable& table)
 {
     const std::string outputOptions = standardOutputOptions(table);
     const auto status = [&page](RVExitStatus number, const std::string& meaning) {
-        page += ".TP\n.B " + std::to_string(static_cast<int>(number)) + '\n' + meaning + '\n';
+        page += ".TP\n.B " + std::to_string(static_cast<int>(number)) + '\n' + textLines(meaning);
     };
     appendSection(page, "EXIT STATUS");
     status(RVExitStatus::success,
            outputOptions.empty() ? "success" : "success, also after " + outputOptions);
-    if (!outputOptions.empty()) {
-        status(RVExitStatus::failure,
-               outputOptions + " could not write its text to standard output");
-    }
+    // Memory can run out in any tool, with or without help and version.
+    status(RVExitStatus::failure,
+           "a failure that is not the command line's fault: " +
+               (outputOptions.empty()
+                    ? std::string()
+                    : outputOptions + " could not write its text to standard output, or ") +
+               "memory ran out");
     status(RVExitStatus::usageError,
            "the command line is wrong: an unknown option, a missing value, a value for an "
            "option that takes none, or a word that is not an option");
@@ -224,20 +358,23 @@ std::string rv::renderManPage(const RVOptionTable& table, const RVManPageTexts& 
 
     appendSection(page, "DESCRIPTION");
     for (std::size_t index = 0; index < texts.description.size(); ++index) {
-        page.append(index == 0 ? "" : ".PP\n").append(manText(texts.description[index])) += '\n';
+        page.append(index == 0 ? "" : ".PP\n").append(textLines(manText(texts.description[index])));
     }
 
     // How the service reads values, so that the entries below can show one form only.
     appendSection(page, "OPTIONS");
-    page += "A value follows its option as the next word (" + bold("--name") + ' ' +
-            italic("value") + ", " + bold("-x") + ' ' + italic("value") + ") or joined to it (" +
-            bold("--name") + '=' + italic("value") + ", " + bold("-x") + italic("value") +
-            "); the word after an option that takes a value is that value "
-            "even when it starts with a dash. Short options that take no value can be grouped (" +
-            bold("-xy") + "). Long names are typed in full.\n";
+    page += textLines("A value follows its option as the next word (" + bold("--name") + ' ' +
+                      italic("value") + ", " + bold("-x") + ' ' + italic("value") +
+                      ") or joined to it (" + bold("--name") + '=' + italic("value") + ", " +
+                      bold("-x") + italic("value") +
+                      "); the word after an option that takes a value is that value even when "
+                      "it starts with a dash. Short options that take no value can be grouped (" +
+                      bold("-xy") + ").");
     for (const RVOptionSpec& option : table.options()) {
-        page += ".TP\n" + optionTag(option) + '\n' + manText(option.help) + '\n';
+        page += ".TP\n" + optionTag(option) + '\n' + textLines(manText(option.help));
     }
+
+    appendCommandLineRules(page, table);
 
     appendExitStatus(page, table);
 
@@ -248,17 +385,17 @@ std::string rv::renderManPage(const RVOptionTable& table, const RVManPageTexts& 
             page.append(&example == &texts.examples.front() ? "" : ".PP\n");
             page += ".EX\n" + exampleLines(example.command) + ".EE\n";
             if (!example.explanation.empty()) {
-                page += ".RS 4\n" + manText(example.explanation) + "\n.RE\n";
+                page += ".RS 4\n" + textLines(manText(example.explanation)) + ".RE\n";
             }
         }
     }
 
     appendSection(page, "VERSION");
-    page +=
-        "This page describes " + bold(app.executable) + " version " + manText(app.version) + ".\n";
+    page += textLines("This page describes " + bold(app.executable) + " version " +
+                      manText(app.version) + '.');
     if (!app.copyright.empty()) {
         appendSection(page, "COPYRIGHT");
-        page += manText(app.copyright) + '\n';
+        page += textLines(manText(app.copyright));
     }
     return page;
 }

@@ -18,7 +18,11 @@ TEST(CommandLine, usageErrorExitsWithTwo)
     const ArgumentVector arguments("./tl", {"--fiel", "a"});
     EXPECT_EXIT(commandLineFor(arguments).handleStandardArguments(), testing::ExitedWithCode(2),
                 "^\\./tl: unrecognized option '--fiel'\n\\./tl: did you mean '--file'\\?\n"
-                "Try 'tl --help' for more information.\n$");
+                "Try '\\./tl --help' for more information.\n$");
+    // The tool's own usage error: the name escaped as the word is, both lines alike.
+    const ArgumentVector latin1Name("./t\xe9", {});
+    EXPECT_EQ(commandLineFor(latin1Name).usageErrorText("cannot read " + rv::quoted("caf\xe9")),
+              "./t\\xe9: cannot read 'caf\\xe9'\nTry './t\\xe9 --help' for more information.\n");
 }
 
 // Nothing reads the argument vector after construction, not even -v; the

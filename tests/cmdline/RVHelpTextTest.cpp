@@ -25,8 +25,11 @@ TEST(HelpText, wholeScreen)
                                                  "  -F, --format={text (default) | json}\n"
                                                  "          sets the output format\n"
                                                  "\n"
-                                                 "(C) the tl developers\n");
+                                                 "See 'man tl' for the rules of the command "
+                                                 "line.\n");
     EXPECT_TRUE(rv::renderHelp(testTable("")).starts_with("Usage: tl [OPTION]...\n"));
+    EXPECT_TRUE(
+        rv::renderHelp(testTable("t\xe9\x1b")).starts_with("Usage: t\\xe9\\x1b [OPTION]...\n"));
 }
 
 // A help line is broken at the last space that fits the 69 columns beside

@@ -7,7 +7,8 @@ namespace {
 struct UsageErrorCase : NamedRow<UsageErrorCase>
 {
     std::vector<std::string> words; // after the program name
-    std::string firstLines;         // before the closing "Try ..." line
+    std::string firstLines;         // before the closing "Try ..." line, which names the
+                                    // tool as they do
     const char* runAs = "tl";
 };
 
@@ -36,9 +37,17 @@ const UsageErrorCase usageErrorCases[] = {
     {{"operandAfterDoubleDash"}, {"--", "--help"}, "tl: extra operand '--help'\n"},
     {{"controlCharactersEscaped"}, {"a\nb\x1b[2J"}, "tl: extra operand 'a\\nb\\x1b[2J'\n"},
     {{"spaceKeptTabEscaped"}, {"a b\tc"}, "tl: extra operand 'a b\\tc'\n"},
-    {{"latin1KeptAsTyped"}, {"caf\xe9"}, "tl: extra operand 'caf\xe9'\n"},
+    {{"latin1Escaped"}, {"caf\xe9"}, "tl: extra operand 'caf\\xe9'\n"},
+    {{"utf8KeptAsTyped"}, {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"}, "tl: extra operand 'caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80'\n"},
+    {{"utf8EdgesKept"}, {"\xc2\xa0\xed\x9f\xbf\xee\x80\x80\xf4\x8f\xbf\xbf"}, "tl: extra operand '\xc2\xa0\xed\x9f\xbf\xee\x80\x80\xf4\x8f\xbf\xbf'\n"},
+    {{"overlongEscaped"}, {"\xc0\xaf\xe0\x80\xaf\xf0\x80\x80\xaf"}, "tl: extra operand '\\xc0\\xaf\\xe0\\x80\\xaf\\xf0\\x80\\x80\\xaf'\n"},
+    {{"surrogateEscaped"}, {"\xed\xa0\x80\xed\xbf\xbf"}, "tl: extra operand '\\xed\\xa0\\x80\\xed\\xbf\\xbf'\n"},
+    {{"pastU10FFFFEscaped"}, {"\xf4\x90\x80\x80\xf5\x80"}, "tl: extra operand '\\xf4\\x90\\x80\\x80\\xf5\\x80'\n"},
+    {{"truncatedEscaped"}, {"\xe2\x82x\xf0\x9f\x98"}, "tl: extra operand '\\xe2\\x82x\\xf0\\x9f\\x98'\n"},
+    {{"c1ControlEscaped"}, {"\xc2\x9b" "2J"}, "tl: extra operand '\\xc2\\x9b2J'\n"},
     {{"prefixedWithInvocationName"}, {"-x"}, "/usr/bin/tl: invalid option -- 'x'\n", "/usr/bin/tl"},
     {{"executableWithoutInvocationName"}, {"-x"}, "tl: invalid option -- 'x'\n", ""},
+    {{"invocationNameEscaped"}, {"-x"}, "./t\\xe9\\n: invalid option -- 'x'\n", "./t\xe9\n"},
 };
 // clang-format on
 
@@ -51,8 +60,9 @@ TEST_P(UsageErrorCases, saysWhatWhereAndWhatNext)
     const ArgumentVector arguments("tl", row.words);
     const RVParseResult result = rv::parseArguments(table, arguments.afterProgramName());
     ASSERT_TRUE(result.error);
+    const std::string name = row.firstLines.substr(0, row.firstLines.find(": "));
     EXPECT_EQ(rv::renderUsageError(table, *result.error),
-              row.firstLines + "Try 'tl --help' for more information.\n");
+              row.firstLines + "Try '" + name + " --help' for more information.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(UsageError, UsageErrorCases, testing::ValuesIn(usageErrorCases), rowName);

@@ -14,6 +14,8 @@ const VerboseCase verboseCases[] = {
     {{"joinedValue"}, {"-v", "-fa"}, "tl: read '-v' as --verbose\ntl: read '-fa' as --file with the value 'a'\n"},
     {{"valueInNextWord"}, {"-vf", "x"}, "tl: read '-vf' 'x' as --verbose, --file with the value 'x'\n"},
     {{"valueEscaped"}, {"-vf", "a\nb"}, "tl: read '-vf' 'a\\nb' as --verbose, --file with the value 'a\\nb'\n"},
+    {{"notUtf8Escaped"}, {"-vf", "caf\xe9"}, "tl: read '-vf' 'caf\\xe9' as --verbose, --file with the value 'caf\\xe9'\n"},
+    {{"utf8KeptAsTyped"}, {"-vf\xc3\xa9"}, "tl: read '-vf\xc3\xa9' as --verbose, --file with the value '\xc3\xa9'\n"},
     {{"clusterQuotedOnce"}, {"-vvv"}, "tl: read '-vvv' as --verbose, --verbose, --verbose\ntl: --verbose was given 3 times\n"},
     {{"verboseAfterOtherOptions"}, {"-fa", "-vf", "x", "-v"}, "tl: read '-fa' as --file with the value 'a'\ntl: read '-vf' 'x' as --verbose, --file with the value 'x'\ntl: read '-v' as --verbose\ntl: --verbose was given 2 times\ntl: --file was given 2 times\n"},
     {{"verboseLast"}, {"-q", "-f", "x", "--verbose"}, "tl: read '-q' as --quiet\ntl: read '-f' 'x' as --file with the value 'x'\ntl: read '--verbose' as --verbose\n"},

@@ -275,7 +275,11 @@ void expectStream(const std::string& actual, const Expected& expected, const cha
     }
 }
 
-const std::string tryHelp = "Try 'varnock --help' for more information.\n";
+std::string tryHelpAs(const std::string& name)
+{
+    return "Try '" + name + " --help' for more information.\n";
+}
+const std::string tryHelp = tryHelpAs("varnock");
 const std::string copyright = "Copyright (C) 2026 The varnock developers. All rights reserved.\n";
 const std::string usage = "Usage: varnock [OPTION]...\n";
 
@@ -302,7 +306,7 @@ const EndToEndCase endToEndCases[] = {
     {{"versionNeverShowsInvocationName"}, {"-V"}, 0, exactly("varnock 1.15.0\n" + copyright), exactly(""), "/tmp/other-name"},
     {{"firstOfVersionAndHelp"}, {"-V", "--help"}, 0, startingWith("varnock 1.15.0\n"), exactly("")},
     {{"firstOfHelpAndVersion"}, {"-h", "-V"}, 0, startingWith(usage), exactly("")},
-    {{"nonAsciiByteNamesTheWord"}, {"-\x80"}, 2, exactly(""), exactly("varnock: unrecognized option '-\x80'\n" + tryHelp)},
+    {{"nonAsciiByteNamesTheWord"}, {"-\x80"}, 2, exactly(""), exactly("varnock: unrecognized option '-\\x80'\n" + tryHelp)},
     {{"shortWordTooFarToSuggest"}, {"--hl"}, 2, exactly(""), exactly("varnock: unrecognized option '--hl'\n" + tryHelp)},
     {{"tiedSuggestionsBothNamed"}, {"--verboon"}, 2, exactly(""), exactly("varnock: unrecognized option '--verboon'\nvarnock: did you mean '--version' or '--verbose'?\n" + tryHelp)},
     {{"deleteByteEscaped"}, {"a\x7f"}, 2, exactly(""), exactly("varnock: extra operand 'a\\x7f'\n" + tryHelp)},
@@ -312,7 +316,8 @@ const EndToEndCase endToEndCases[] = {
     {{"helpWithValue"}, {"--help=x"}, 2, exactly(""), exactly("varnock: option '--help' doesn't allow an argument\n" + tryHelp)},
     {{"singleDashHelp"}, {"-help"}, 2, exactly(""), startingWith("varnock: unrecognized option '-help'\nvarnock: did you mean '--help'?\n")},
     {{"operandIsNotLost"}, {"capture.pcap"}, 2, exactly(""), exactly("varnock: extra operand 'capture.pcap'\n" + tryHelp)},
-    {{"errorNamesInvocation"}, {"-q"}, 2, exactly(""), exactly("./bin/vk: invalid option -- 'q'\n" + tryHelp), "./bin/vk"},
+    {{"errorNamesInvocation"}, {"-q"}, 2, exactly(""), exactly("./bin/vk: invalid option -- 'q'\n" + tryHelpAs("./bin/vk")), "./bin/vk"},
+    {{"bothLinesNameTheInvocation"}, {"--fitler"}, 2, exactly(""), exactly("./build/bin/varnock: unrecognized option '--fitler'\n./build/bin/varnock: did you mean '--filter'?\n" + tryHelpAs("./build/bin/varnock")), "./build/bin/varnock"},
     {{"missingValue"}, {"-i"}, 2, exactly(""), exactly("varnock: option requires an argument -- 'i'\n" + tryHelp)},
     {{"verboseReport"}, {"-vfa", "-i", "x", "-i", "y"}, 0, exactly(""), exactly("varnock: read '-vfa' as --verbose, --filter with the value 'a'\nvarnock: read '-i' 'x' as --input with the value 'x'\nvarnock: read '-i' 'y' as --input with the value 'y'\nvarnock: --input was given 2 times\n")},
     {{"verboseSilentBesideError"}, {"-v", "-x"}, 2, exactly(""), exactly("varnock: invalid option -- 'x'\n" + tryHelp)},
@@ -324,12 +329,15 @@ const EndToEndCase endToEndCases[] = {
     {{"emptyArgumentVector"}, {}, 0, exactly(""), exactly(""), std::nullopt},
     {{"emptyProgramNameFallsBack"}, {"-x"}, 2, exactly(""), exactly("varnock: invalid option -- 'x'\n" + tryHelp), ""},
     {{"latin1Values"}, {"-f", "caf\xe9.flt", "-i", "\xff\xfe"}, 0, exactly(""), exactly("")},
-    {{"latin1InvocationName"}, {"-h"}, 0, startingWith("Usage: vk\xe9 [OPTION]...\n"), exactly(""), "vk\xe9"},
+    {{"latin1InvocationName"}, {"-h"}, 0, startingWith("Usage: vk\\xe9 [OPTION]...\n"), exactly(""), "vk\xe9"},
+    {{"utf8WordAsTyped"}, {"caf\xc3\xa9.pcap"}, 2, exactly(""), exactly("varnock: extra operand 'caf\xc3\xa9.pcap'\n" + tryHelp)},
+    {{"latin1VerboseEscaped"}, {"-v", "-f", "caf\xe9"}, 0, exactly(""), exactly("varnock: read '-v' as --verbose\nvarnock: read '-f' 'caf\\xe9' as --filter with the value 'caf\\xe9'\n")},
+    {{"writeErrorNameEscaped"}, {"-V"}, 1, exactly(""), exactly("vk\\xe9: write error: No space left on device\n"), "vk\xe9", Stdin::devNull, Stdout::devFull},
     // Hostile starts. Whatever the line holds: a silent exit 0, or one error
     // line and exit 2, or, when standard output refuses, a message and exit 1.
     // The shim hides every word, so --bogus is never seen.
     {{"trueArgcZero"}, {"--bogus"}, 0, exactly(""), exactly(""), "varnock", Stdin::devNull, Stdout::pipe, Start::argcZero},
-    {{"notUtf8InError"}, {"--caf\xe9"}, 2, exactly(""), exactly("vk\xff: unrecognized option '--caf\xe9'\n" + tryHelp), "vk\xff"},
+    {{"notUtf8InError"}, {"--caf\xe9"}, 2, exactly(""), exactly("vk\\xff: unrecognized option '--caf\\xe9'\n" + tryHelpAs("vk\\xff")), "vk\xff"},
     // execve takes one word of at most 128 KiB with its NUL; the error line
     // is then twice a pipe's buffer.
     {{"largestWordExecveTakes"}, {std::string(128 * 1024 - 1, 'x')}, 2, exactly(""), exactly("varnock: extra operand '" + std::string(128 * 1024 - 1, 'x') + "'\n" + tryHelp)},

@@ -60,7 +60,7 @@ TEST(Definitions, helpScreen)
               "      --input-format={mtp3-hexstream (default) | pcap}\n"
               "          defines the input format\n"
               "\n"
-              "Copyright (C) 2026 The varnock developers. All rights reserved.\n");
+              "See 'man varnock' for the rules of the command line.\n");
 }
 
 } // namespace

@@ -35,43 +35,67 @@ TEST(ManPage, wholePage)
 {
     const RVManPageTexts texts{
         "does it", {"One.", "Two."}, {{"tl --format json", "As JSON."}}, "2026-01-02"};
-    EXPECT_EQ(rv::renderManPage(testTable(), texts),
-              ".\\\" The man page of tl, generated from its option definitions.\n"
-              ".TH \"TL\" 1 \"2026-01-02\" \"tl 2.0\" \"User Commands\"\n"
-              ".SH NAME\n"
-              "tl \\- does it\n"
-              ".SH SYNOPSIS\n"
-              "\\fBtl\\fR [\\fIOPTION\\fR]...\n"
-              ".SH DESCRIPTION\n"
-              "One.\n"
-              ".PP\n"
-              "Two.\n"
-              ".SH OPTIONS\n"
-              "A value follows its option as the next word (\\fB\\-\\-name\\fR \\fIvalue\\fR, "
-              "\\fB\\-x\\fR \\fIvalue\\fR) or joined to it (\\fB\\-\\-name\\fR=\\fIvalue\\fR, "
-              "\\fB\\-x\\fR\\fIvalue\\fR); the word after an option that takes a value is that "
-              "value even when it starts with a dash. Short options that take no value can be "
-              "grouped (\\fB\\-xy\\fR). Long names are typed in full.\n"
-              ".TP\n\\fB\\-h\\fR, \\fB\\-\\-help\\fR\nshows the help screen\n"
-              ".TP\n\\fB\\-V\\fR, \\fB\\-\\-version\\fR\nshows the version\n"
-              ".TP\n\\fB\\-v\\fR, \\fB\\-\\-verbose\\fR\ntells how the command line was read\n"
-              ".TP\n\\fB\\-q\\fR, \\fB\\-\\-quiet\\fR\nsays nothing\n"
-              ".TP\n\\fB\\-f\\fR, \\fB\\-\\-file\\fR=\\fIfilename\\fR\nreads a file\n"
-              ".TP\n\\fB\\-\\-file\\-name\\fR=\\fIname\\fR\nnames the entry to read\n"
-              ".TP\n\\fB\\-F\\fR, \\fB\\-\\-format\\fR=\\fI{text (default) | json}\\fR\n"
-              "sets the output format\n"
-              ".SH \"EXIT STATUS\"\n"
-              ".TP\n.B 0\nsuccess, also after \\fB\\-\\-help\\fR or \\fB\\-\\-version\\fR\n"
-              ".TP\n.B 1\n\\fB\\-\\-help\\fR or \\fB\\-\\-version\\fR could not write its text to "
-              "standard output\n"
-              ".TP\n.B 2\nthe command line is wrong: an unknown option, a missing value, a value "
-              "for an option that takes none, or a word that is not an option\n"
-              ".SH EXAMPLES\n"
-              ".EX\ntl \\-\\-format json\n.EE\n.RS 4\nAs JSON.\n.RE\n"
-              ".SH VERSION\n"
-              "This page describes \\fBtl\\fR version 2.0.\n"
-              ".SH COPYRIGHT\n"
-              "(C) the tl developers\n");
+    EXPECT_EQ(
+        rv::renderManPage(testTable(), texts),
+        ".\\\" The man page of tl, generated from its option definitions.\n"
+        ".TH \"TL\" 1 \"2026-01-02\" \"tl 2.0\" \"User Commands\"\n"
+        ".SH NAME\n"
+        "tl \\- does it\n"
+        ".SH SYNOPSIS\n"
+        "\\fBtl\\fR [\\fIOPTION\\fR]...\n"
+        ".SH DESCRIPTION\n"
+        "One.\n"
+        ".PP\n"
+        "Two.\n"
+        ".SH OPTIONS\n"
+        "A value follows its option as the next word (\\fB\\-\\-name\\fR \\fIvalue\\fR,\n"
+        "\\fB\\-x\\fR \\fIvalue\\fR) or joined to it (\\fB\\-\\-name\\fR=\\fIvalue\\fR,\n"
+        "\\fB\\-x\\fR\\fIvalue\\fR); the word after an option that takes a value is that value\n"
+        "even when it starts with a dash. Short options that take no value can be grouped\n"
+        "(\\fB\\-xy\\fR).\n"
+        ".TP\n\\fB\\-h\\fR, \\fB\\-\\-help\\fR\nshows the help screen\n"
+        ".TP\n\\fB\\-V\\fR, \\fB\\-\\-version\\fR\nshows the version\n"
+        ".TP\n\\fB\\-v\\fR, \\fB\\-\\-verbose\\fR\ntells how the command line was read\n"
+        ".TP\n\\fB\\-q\\fR, \\fB\\-\\-quiet\\fR\nsays nothing\n"
+        ".TP\n\\fB\\-f\\fR, \\fB\\-\\-file\\fR=\\fIfilename\\fR\nreads a file\n"
+        ".TP\n\\fB\\-\\-file\\-name\\fR=\\fIname\\fR\nnames the entry to read\n"
+        ".TP\n\\fB\\-F\\fR, \\fB\\-\\-format\\fR=\\fI{text (default) | json}\\fR\n"
+        "sets the output format\n"
+        ".SH \"COMMAND LINE\"\n"
+        "If \\fB\\-h\\fR (\\fB\\-\\-help\\fR) or \\fB\\-V\\fR (\\fB\\-\\-version\\fR) stands on "
+        "the\n"
+        "line as an option, the first of them is acted on and the rest of the line is\n"
+        "ignored, errors included. A word that is the value of an option, or that follows\n"
+        "\\fB\\-\\-\\fR, is no option.\n"
+        ".PP\n"
+        "Long names are typed in full: a prefix of one, such as \\fB\\-\\-ver\\fR, is\n"
+        "refused, and the message names the options it begins (\\fB\\-\\-version\\fR and\n"
+        "\\fB\\-\\-verbose\\fR). A name misspelt by a letter or two is refused with the names\n"
+        "it is close to.\n"
+        ".PP\n"
+        "A long name typed with one dash, such as \\fB\\-file\\fR, is refused rather than\n"
+        "read as a group of short options.\n"
+        ".PP\n"
+        "\\fBtl\\fR takes no operands: a word that is neither an option nor the value of\n"
+        "one is an error, and so is any word after \\fB\\-\\-\\fR, which ends the options.\n"
+        ".PP\n"
+        "With \\fB\\-v\\fR (\\fB\\-\\-verbose\\fR), \\fBtl\\fR tells on standard error how it "
+        "read\n"
+        "each argument, and which options were given more than once; it tells nothing\n"
+        "when the line holds an error or \\fB\\-h\\fR (\\fB\\-\\-help\\fR) or \\fB\\-V\\fR\n"
+        "(\\fB\\-\\-version\\fR) is acted on.\n"
+        ".SH \"EXIT STATUS\"\n"
+        ".TP\n.B 0\nsuccess, also after \\fB\\-\\-help\\fR or \\fB\\-\\-version\\fR\n"
+        ".TP\n.B 1\na failure that is not the command line's fault: \\fB\\-\\-help\\fR or\n"
+        "\\fB\\-\\-version\\fR could not write its text to standard output, or memory ran out\n"
+        ".TP\n.B 2\nthe command line is wrong: an unknown option, a missing value, a value for an\n"
+        "option that takes none, or a word that is not an option\n"
+        ".SH EXAMPLES\n"
+        ".EX\ntl \\-\\-format json\n.EE\n.RS 4\nAs JSON.\n.RE\n"
+        ".SH VERSION\n"
+        "This page describes \\fBtl\\fR version 2.0.\n"
+        ".SH COPYRIGHT\n"
+        "(C) the tl developers\n");
     expectDefinitionError(
         [] {
             rv::renderManPage(testTable(), {"does it", {}, {}, "12/08/2026"});
@@ -79,13 +103,24 @@ TEST(ManPage, wholePage)
         "YYYY-MM-DD");
 }
 
-TEST(ManPage, withoutHelpOrVersionThereIsNoStatusOne)
+// A table without the standard options: the page names none of them, and
+// status 1 is left to memory running out. A word that a wrapped text line
+// would start with a dot cannot become a request.
+TEST(ManPage, withoutStandardOptionsNoneIsNamed)
 {
     const RVOptionTable table({{{"name", "x"}, {"long", "--x"}, {"help", "x"}}},
                               {{"executable", "tl"}, {"version", "1"}});
-    const std::string page = rv::renderManPage(table, {"does it", {}, {}, ""});
+    const std::string page =
+        rv::renderManPage(table, {"does it", {std::string(79, 'a') + " .SH b"}, {}, ""});
+    EXPECT_NE(page.find("\n" + std::string(79, 'a') + "\n\\&.SH b\n"), std::string::npos);
     EXPECT_NE(page.find(".B 0\nsuccess\n"), std::string::npos);
-    EXPECT_EQ(page.find(".B 1\n"), std::string::npos);
+    EXPECT_NE(page.find(".B 1\na failure that is not the command line's fault: memory ran out\n"),
+              std::string::npos);
+    const std::size_t begin = page.find(".SH \"COMMAND LINE\"");
+    const std::string rules = page.substr(begin, page.find(".SH \"EXIT STATUS\"") - begin);
+    for (const char* unnamed : {"help", "version", "verbose", "such as"}) {
+        EXPECT_EQ(rules.find(unnamed), std::string::npos) << unnamed;
+    }
     EXPECT_EQ(page.find(".SH EXAMPLES"), std::string::npos);
     EXPECT_EQ(page.find(".SH COPYRIGHT"), std::string::npos);
 }

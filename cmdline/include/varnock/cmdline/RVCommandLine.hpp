@@ -82,8 +82,10 @@ private:
 namespace rv {
 
 // The word between single quotes, as the service quotes the words of the
-// command line in its own messages: control characters are written as
-// escapes, so that a message stays on one line and cannot drive the terminal.
+// command line in its own messages: control characters, and bytes that are
+// not well-formed UTF-8, are written as escapes ("\n", "\x1b", "\xe9"), so
+// that a message stays on one line, cannot drive the terminal and is valid
+// UTF-8 text. Well-formed UTF-8 characters stand as typed.
 std::string quoted(std::string_view word);
 
 } // namespace rv
