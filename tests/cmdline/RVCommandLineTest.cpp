@@ -2,6 +2,7 @@
 #include <varnock/cmdline/RVCommandLine.hpp>
 
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -23,6 +24,23 @@ TEST(CommandLine, usageErrorExitsWithTwo)
     const ArgumentVector latin1Name("./t\xe9", {});
     EXPECT_EQ(commandLineFor(latin1Name).usageErrorText("cannot read " + rv::quoted("caf\xe9")),
               "./t\\xe9: cannot read 'caf\\xe9'\nTry './t\\xe9 --help' for more information.\n");
+}
+
+// Out of memory the message names the service's tool, and before any service
+// exists, or after the last is gone, the executable.
+TEST(CommandLine, memoryExhaustedNamesTheTool)
+{
+    const auto runOutOfMemory = [] { std::get_new_handler()(); };
+    EXPECT_EXIT(runOutOfMemory(), testing::ExitedWithCode(1),
+                "^varnock_tests: memory exhausted\n$");
+    const ArgumentVector arguments("./t\xe9", {});
+    {
+        const RVCommandLine commandLine = commandLineFor(arguments);
+        EXPECT_EXIT(runOutOfMemory(), testing::ExitedWithCode(1),
+                    "^\\./t\\\\xe9: memory exhausted\n$");
+    }
+    EXPECT_EXIT(runOutOfMemory(), testing::ExitedWithCode(1),
+                "^varnock_tests: memory exhausted\n$");
 }
 
 // Nothing reads the argument vector after construction, not even -v; the
