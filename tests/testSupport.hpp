@@ -219,7 +219,7 @@ inline RVOptionTable hostileTable()
     placeholder.insert(placeholder.find(" | "), " (default)");
     // clang-format off
     return RVOptionTable(
-        {{{"name", "mode"}, {"long", "--mode"}, {"argument", placeholder + "}"}, {"help", hostileHelp}},
+        {{{"name", "mode"}, {"short", "-m"}, {"long", "--mode"}, {"argument", placeholder + "}"}, {"help", hostileHelp}},
          {{"name", "file"}, {"short", "-F"}, {"long", "--file"}, {"argument", "filename"}, {"help", hostileHelp}},
          {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", hostileHelp}}},
         {{"executable", "my-tool"}, {"version", "1"}});

@@ -9,18 +9,6 @@ namespace {
 
 using rv::detail::shellQuoted;
 
-// A name that bash accepts for a function, made from the executable's.
-std::string functionName(std::string_view executable)
-{
-    std::string name = "_";
-    for (const char c : executable) {
-        const bool fits =
-            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-        name += fits ? c : '_';
-    }
-    return name;
-}
-
 // Every form of the option, short first: "-f", "--filter".
 std::string formsOf(const RVOptionSpec& option, std::string_view separator)
 {
@@ -58,7 +46,7 @@ std::string valueCase(const RVOptionSpec& option, const std::string& function)
 std::string rv::renderBashCompletion(const RVOptionTable& table)
 {
     const std::string executable(table.app().executable);
-    const std::string function = functionName(executable);
+    const std::string function = detail::functionName(executable);
     std::string valueCases;
     // The long forms and the short letters of the options that take a value,
     // for telling which words are values rather than options.

@@ -46,3 +46,14 @@ std::string rv::detail::fishQuoted(std::string_view text)
     }
     return quoted + '\'';
 }
+
+std::string rv::detail::functionName(std::string_view executable)
+{
+    std::string name = "_";
+    for (const char c : executable) {
+        const bool fits =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        name += fits ? c : '_';
+    }
+    return name;
+}

@@ -17,4 +17,7 @@ std::string shellQuoted(std::string_view text);
 // The same for fish, whose single quotes take \\ and \' as escapes.
 std::string fishQuoted(std::string_view text);
 
+// A name that bash and fish accept for a function, made from the executable's.
+std::string functionName(std::string_view executable);
+
 } // namespace rv::detail

@@ -12,7 +12,7 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"
-touch isup.flt isup-old.flt monday.hex
+touch isup.flt isup-old.flt monday.hex "my filter.flt" && mkdir caps
 
 # Completes the words as COMP_WORDS, the last one being the word under the
 # cursor, with the function that the script registered for varnock.
@@ -41,7 +41,9 @@ check_bash() {
   expect_bash "mtp3-hexstream pcap" varnock --input-format =
   expect_bash "pcap" varnock --input-format = p
   expect_bash "--input-format=mtp3-hexstream --input-format=pcap" varnock --input-format=
-  expect_bash "isup-old.flt isup.flt monday.hex" varnock -f ""
+  expect_bash "caps isup-old.flt isup.flt monday.hex my filter.flt" varnock -f ""
+  expect_bash "-fcaps/" varnock -fca
+  expect_bash "-vfmy\\ filter.flt" varnock -vfmy
   expect_bash "isup-old.flt isup.flt" varnock -v --input x -f is
   expect_bash "" varnock --filter-name ""
 }
@@ -69,6 +71,8 @@ expect_fish() {
 expect_fish "--filter --filter-name" "varnock --fil"
 expect_fish "mtp3-hexstream pcap" "varnock --input-format "
 expect_fish "--input-format=mtp3-hexstream --input-format=pcap" "varnock --input-format="
-expect_fish "isup-old.flt isup.flt monday.hex" "varnock -f "
-expect_fish "isup-old.flt isup.flt monday.hex" "varnock -vf "
+expect_fish "caps/ isup-old.flt isup.flt monday.hex my filter.flt" "varnock -f "
+expect_fish "caps/ isup-old.flt isup.flt monday.hex my filter.flt" "varnock -vf "
+expect_fish "-fcaps/" "varnock -fca"
+expect_fish "-vfmy filter.flt" "varnock -vfmy"
 exit $status

@@ -21,14 +21,17 @@ std::vector<std::string> prefixed(const std::string& prefix, std::vector<std::st
 
 // clang-format off
 const BashCase bashCases[] = {
-    {{"everyOptionAfterAFlag"}, {"my-tool", "-q", ""}, {"--mode", "-F", "--file", "-q", "--quiet"}},
+    {{"everyOptionAfterAFlag"}, {"my-tool", "-q", ""}, {"-m", "--mode", "-F", "--file", "-q", "--quiet"}},
     {{"wordsAfterTheOption"}, {"my-tool", "--mode", ""}, hostileWords},
     {{"wordsAfterSplitEquals"}, {"my-tool", "--mode", "="}, hostileWords},
     {{"wordsInOneWordEquals"}, {"my-tool", "--mode="}, prefixed("--mode=", hostileWords)},
     {{"literalPrefixIsNoPattern"}, {"my-tool", "--mode", "$("}, {"$(touch${IFS}pwned)"}},
     {{"valueThatStartsWithADash"}, {"my-tool", "--mode", "-"}, {}},
     {{"filesJoinedToTheShortForm"}, {"my-tool", "-Fal"}, {"-Falpha.txt", "-Falso"}},
-    {{"filesAfterAClusterEndingInTheOption"}, {"my-tool", "-qF", "al"}, {"alpha.txt", "also"}},
+    {{"filesAfterAClusterEndingInTheOption"}, {"my-tool", "-qF", "al"}, {"compopt -o filenames", "alpha.txt", "also"}},
+    {{"filesJoinedToAClusterEndingInTheOption"}, {"my-tool", "-qFal"}, {"-qFalpha.txt", "-qFalso"}},
+    {{"joinedFolderQuotedAndNotEnded"}, {"my-tool", "-Fit"}, {"-Fit\\'s\\ dir/", "compopt -o nospace"}},
+    {{"wordsJoinedToAClusterEndingInTheOption"}, {"my-tool", "-qm$("}, {"-qm$(touch${IFS}pwned)"}},
     {{"optionsAfterAClusterWithItsValue"}, {"my-tool", "-Fal", "--q"}, {"--quiet"}},
     {{"nothingAfterDoubleDash"}, {"my-tool", "--", ""}, {}},
     {{"doubleDashAsAValueEndsNothing"}, {"my-tool", "-F", "--", "--q"}, {"--quiet"}},
@@ -39,19 +42,22 @@ const BashCase bashCases[] = {
 using BashCases = testing::TestWithParam<BashCase>;
 
 // Sourced into a plain bash, as an interactive shell would, and called
-// through the function that complete registered.
+// through the function that complete registered. compopt works only while
+// readline completes, so it prints the options the script asks for.
 TEST_P(BashCases, completesInAPlainBash)
 {
     const ShellFolder folder;
     folder.write("my-tool.bash", rv::renderBashCompletion(hostileTable()));
     folder.write("alpha.txt", "");
     folder.write("also", "");
+    folder.run("mkdir \"it's dir\"");
     std::string words;
     for (const std::string& word : GetParam().words) {
         words += ' ' + singleQuoted(word);
     }
     const std::string script =
-        "source ./my-tool.bash && COMP_WORDS=(\"$@\") && COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) "
+        "compopt() { echo \"compopt $*\"; }; source ./my-tool.bash && COMP_WORDS=(\"$@\") && "
+        "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) "
         "&& registered=$(complete -p my-tool) && registered=${registered#*-F } && "
         "${registered%% *} && printf '%s\\n' \"${COMPREPLY[@]}\"";
     std::vector<std::string> lines =

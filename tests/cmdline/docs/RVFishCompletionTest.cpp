@@ -23,8 +23,9 @@ TEST(FishCompletion, offersTheWordsAndTheHelpLiterally)
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(words, expected);
     EXPECT_EQ(
-        folder.run("fish --no-config -c 'source my-tool.fish; complete -C \"my-tool -F al\"'"),
-        (std::vector<std::string>{"alpha.txt", "also"}));
+        folder.run("fish --no-config -c 'source my-tool.fish; for line in \"-F al\" -qFal -qmit; "
+                   "complete -C \"my-tool $line\"; end' | cut -f1"),
+        (std::vector<std::string>{"alpha.txt", "also", "-qFalpha.txt", "-qFalso", "-qmit's"}));
     EXPECT_FALSE(folder.holds("pwned"));
 }
 

@@ -16,9 +16,10 @@ TEST(ZshCompletion, handsArgumentsEveryTextLiterally)
         folder.run("zsh -f -c '_arguments() { print -rl -- \"$@\"; }; source ./_my-tool'");
     const std::string help = "[it's \"quoted\" $HOME `touch pwned` \\[x\\]\\: y\\\\z]";
     for (const std::string& expected :
-         {"-q" + help, "*--mode=" + help +
-                           ":mode:(it\\'s \\$\\(touch\\$\\{IFS\\}pwned\\) back\\\\slash \\\"dq\\\" "
-                           "\\* \\=eq)"}) {
+         {"-q" + help, "*-F+" + help + ":filename:_files",
+          "*--mode=" + help +
+              ":mode:(it\\'s \\$\\(touch\\$\\{IFS\\}pwned\\) back\\\\slash \\\"dq\\\" "
+              "\\* \\=eq)"}) {
         EXPECT_NE(std::find(words.begin(), words.end(), expected), words.end()) << expected;
     }
     EXPECT_FALSE(folder.holds("pwned"));
