@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # Whole-process benchmark: varnock against bench/reference, a C tool with the
-# same options built on glibc's getopt_long. Builds both in Release (the bench
-# preset), and varnock once more as the Debian package links it (the package
-# preset), and prints one table: the median start-up time of a typical line,
-# instruction counts from callgrind for the typical line (with short names and
-# with real paths) and for many inputs (short names, and paths in both option
-# forms), peak RSS, and the ratio varnock/reference of each. The programs are
-# measured in the same run, taking turns.
+# same options built on glibc's getopt_long, in two pairs: the static varnock
+# beside the reference linked statically, and the Debian package's varnock
+# (the package preset: the C library dynamic, bind-now) beside the reference
+# linked dynamically, as a distribution builds a C tool. Prints one table:
+# the median start-up time of a typical line; instruction counts from
+# callgrind for the typical line (with short names and with real paths), for
+# a program that does nothing linked the same way (the floor), for the
+# typical line above that floor (each program's own work), and for many
+# inputs (short names, and paths in both option forms); peak RSS; and the
+# ratio varnock/reference within each pair. The programs are measured in the
+# same run, taking turns. Instructions and RSS are measured with an empty
+# environment (env -i) and every program copied to the same short path, so
+# that neither the caller's variables nor the length of a path tell them
+# apart; start-up runs with the caller's environment.
 #
 #   bench/run.sh           the full measurement (a few minutes)
 #   bench/run.sh --quick   small sizes and few runs: proves that it works
@@ -45,11 +52,20 @@ cmake --build --preset package --target varnock >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The programs, the reference first; each measurement takes them in turns,
-# shifting who goes first from one round to the next.
-names=(reference varnock varnock-package)
-declare -A binary=([reference]=build-bench/bin/varnock_reference [varnock]=build-bench/bin/varnock
-  [varnock-package]=build-package/bin/varnock)
+# The programs, each pair's reference first; each measurement takes them in
+# turns, shifting who goes first from one round to the next.
+names=(reference-static varnock reference varnock-package)
+declare -A binary=([reference-static]=build-bench/bin/varnock_reference_static
+  [varnock]=build-bench/bin/varnock [reference]=build-bench/bin/varnock_reference
+  [varnock-package]=build-package/bin/varnock
+  [floor-static]=build-bench/bin/varnock_floor_static
+  [floor-dynamic]=build-bench/bin/varnock_floor_dynamic
+  [floor-bind-now]=build-bench/bin/varnock_floor_bind_now)
+# Each program's floor: "return 0" in C, linked as the program is.
+declare -A floorOf=([reference-static]=floor-static [varnock]=floor-static
+  [reference]=floor-dynamic [varnock-package]=floor-bind-now)
+# The pairs of the table, the reference first.
+pairs=("reference-static varnock" "reference varnock-package")
 
 # The typical line, once with short names and once with paths as users type them.
 typical=(-f a.flt --staging-area s.stg --filter-name f1 --input-format pcap -i x -i - -i y)
@@ -84,24 +100,38 @@ pathWords() {
 ulimit -s 65536 2>/dev/null || ulimit -s unlimited 2>/dev/null ||
   { echo "bench/run.sh: cannot raise the stack limit to 64 MiB for the long lines" >&2; exit 1; }
 
-instructions() { # command... -> instructions executed, as callgrind counts them
-  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+# Every program is run from this one path, with an empty environment.
+placed=$work/v
+place() { cp "${binary[$1]}" "$placed"; }
+valgrindPath=$(command -v valgrind)
+
+instructions() { # name, arguments... -> instructions executed, as callgrind counts them
+  place "$1"
+  shift
+  env -i "$valgrindPath" --tool=callgrind --callgrind-out-file=/dev/null "$placed" "$@" 2>&1 >/dev/null |
     sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
 }
 
-peakRss() { # command... -> peak resident set size in KiB
-  /usr/bin/time -v -o "$work/time" "$@" >/dev/null
+peakRss() { # name, arguments... -> peak resident set size in KiB
+  place "$1"
+  shift
+  env -i /usr/bin/time -v -o "$work/time" "$placed" "$@" >/dev/null
   sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time"
 }
 
 declare -A result
 
 # Start-up: hyperfine, in rounds that rotate the order of the programs; the
-# median is taken over the runs of all rounds.
+# median is taken over the runs of all rounds. Each program runs from a path
+# of the same length in one folder.
+mkdir "$work/start"
+for name in "${names[@]}"; do
+  cp "${binary[$name]}" "$work/start/$name"
+done
 for ((round = 0; round < rounds; round++)); do
   commands=()
   for name in $(inOrder "$round"); do
-    commands+=(-n "$name" "${binary[$name]} ${typical[*]}")
+    commands+=(-n "$name" "$work/start/$name ${typical[*]}")
   done
   hyperfine -N --style none --warmup "$warmup" --runs "$runs" \
     --export-json "$work/startup$round.json" "${commands[@]}" >/dev/null 2>"$work/hyperfine.log" ||
@@ -141,7 +171,19 @@ for index in "${!workloads[@]}"; do
   workload=${workloads[$index]}
   mapfile -t words <"$work/words-$workload"
   for name in $(inOrder "$index"); do
-    result[ir,$workload,$name]=$(instructions "${binary[$name]}" "${words[@]}")
+    result[ir,$workload,$name]=$(instructions "$name" "${words[@]}")
+  done
+done
+# The floors, on the typical lines, and each program's own work above its floor.
+for workload in typical typicalPaths; do
+  mapfile -t words <"$work/words-$workload"
+  for floor in floor-static floor-dynamic floor-bind-now; do
+    result[ir,$workload,$floor]=$(instructions "$floor" "${words[@]}")
+  done
+  for name in "${names[@]}"; do
+    floor=${floorOf[$name]}
+    result[floor,$workload,$name]=${result[ir,$workload,$floor]}
+    result[own,$workload,$name]=$((result[ir,$workload,$name] - result[ir,$workload,$floor]))
   done
 done
 
@@ -150,7 +192,7 @@ for workload in "${rssWorkloads[@]}"; do
   mapfile -t words <"$work/words-$workload"
   for ((round = 0; round < rssRepeats; round++)); do
     for name in $(inOrder "$round"); do
-      peakRss "${binary[$name]}" "${words[@]}" >>"$work/rss-$workload-$name"
+      peakRss "$name" "${words[@]}" >>"$work/rss-$workload-$name"
     done
   done
   for name in "${names[@]}"; do
@@ -161,36 +203,47 @@ done
 grouped() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-row() { # label, key of the figures, count or time
-  local line="| $1 |" name figure
-  for name in "${names[@]}"; do
-    figure=${result[$2,$name]}
-    if [ "$3" = count ]; then figure=$(grouped "$figure"); else figure=$(printf '%.3f' "$figure"); fi
-    line+=" $figure |"
-    [ "$name" = reference ] || line+=" $(ratio "${result[$2,$name]}" "${result[$2,reference]}") |"
+figure() { # key, name, count or time -> the figure as the table shows it
+  if [ "$3" = count ]; then grouped "${result[$1,$2]}"; else printf '%.3f' "${result[$1,$2]}"; fi
+}
+
+row() { # label, key of the figures, count or time; a ratio in each pair unless "noRatio"
+  local line="| $1 |" pair reference name
+  for pair in "${pairs[@]}"; do
+    read -r reference name <<<"$pair"
+    line+=" $(figure "$2" "$reference" "$3") | $(figure "$2" "$name" "$3") |"
+    if [ "${4:-}" = noRatio ]; then
+      line+=" |"
+    else
+      line+=" $(ratio "${result[$2,$name]}" "${result[$2,$reference]}") |"
+    fi
   done
   echo "$line"
 }
 
 growthRow() { # label, workload of the larger size, of the smaller
-  local line="| $1 |" name
-  for name in "${names[@]}"; do
-    line+=" $(ratio "${result[ir,$2,$name]}" "${result[ir,$3,$name]}") |"
-    [ "$name" = reference ] || line+=" |"
+  local line="| $1 |" pair reference name
+  for pair in "${pairs[@]}"; do
+    read -r reference name <<<"$pair"
+    line+=" $(ratio "${result[ir,$2,$reference]}" "${result[ir,$3,$reference]}") |"
+    line+=" $(ratio "${result[ir,$2,$name]}" "${result[ir,$3,$name]}") | |"
   done
   echo "$line"
 }
 
 header="| measure |" rule="|---|"
-for name in "${names[@]}"; do
-  header+=" $name |" rule+="---:|"
-  [ "$name" = reference ] || header+=" $name/reference |" rule+="---:|"
+for pair in "${pairs[@]}"; do
+  read -r reference name <<<"$pair"
+  header+=" $reference | $name | $name/$reference |" rule+="---:|---:|---:|"
 done
 echo "$header"
 echo "$rule"
 row "start-up, typical line: median (ms)" startup time
 row "instructions, typical line" ir,typical count
+row "instructions, floor (\`return 0\` linked alike), typical line" floor,typical count noRatio
+row "instructions above the floor, typical line" own,typical count
 row "instructions, typical line with paths" ir,typicalPaths count
+row "instructions above the floor, typical line with paths" own,typicalPaths count
 for size in "${sizes[@]}"; do
   row "instructions, $(grouped "$size") short names" "ir,short$size" count
 done

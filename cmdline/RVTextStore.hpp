@@ -11,6 +11,11 @@
 class RVTextStore
 {
 public:
+    RVTextStore() = default;
+    // The views handed out point into the store itself.
+    RVTextStore(const RVTextStore&) = delete;
+    RVTextStore& operator=(const RVTextStore&) = delete;
+
     // A copy of text, inside the store.
     std::string_view keep(std::string_view text)
     {
@@ -27,8 +32,12 @@ public:
 private:
     void addBlock(std::size_t atLeast);
 
+    // The values of a typical line fit in the first block, which lives
+    // inside the store: no allocation of its own, and nothing to free.
+    static constexpr std::size_t firstBlockSize = 256;
+    char firstBlock_[firstBlockSize];
     std::vector<std::unique_ptr<char[]>> blocks_;
-    char* next_ = nullptr;
-    std::size_t room_ = 0;
+    char* next_ = firstBlock_;
+    std::size_t room_ = firstBlockSize;
     std::size_t nextBlockSize_ = 16 * 1024;
 };

@@ -3,6 +3,7 @@
 #include "cmdline/RVMessageText.hpp"
 #include "cmdline/RVSuggestions.hpp"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -10,9 +11,12 @@ namespace {
 
 using rv::quoted;
 
+// std::find rather than find: the latter calls memchr, which would be one
+// more symbol for the dynamic loader to bind at every start of a bind-now
+// binary, for a message that few runs print.
 std::string_view nameBeforeEquals(std::string_view body)
 {
-    return body.substr(0, body.find('='));
+    return {body.begin(), std::find(body.begin(), body.end(), '=')};
 }
 
 std::string describe(const RVOptionTable& table, const RVUsageError& error)

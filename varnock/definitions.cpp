@@ -1,15 +1,37 @@
 #include "varnock/definitions.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <initializer_list>
+#include <span>
+#include <string_view>
 #include <utility>
 
 namespace {
 
-using Entry = std::pair<const char*, const char*>;
+using Entry = std::pair<std::string_view, std::string_view>;
+
+// One definition's entries, sorted by key when the program is compiled, so
+// that at run time each goes in at the end of its map: no search, one
+// compare, and every text's length known without scanning it.
+struct Row
+{
+    std::array<Entry, 5> entries{}; // room for every key an option may have
+    std::size_t size = 0;
+
+    consteval Row(std::initializer_list<Entry> written)
+    {
+        std::copy(written.begin(), written.end(), entries.begin());
+        size = written.size();
+        std::sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(size),
+                  [](const Entry& left, const Entry& right) { return left.first < right.first; });
+    }
+};
 
 // The eight options, in the order the help screen shows them, one to a line.
 // clang-format off
-constexpr std::initializer_list<std::initializer_list<Entry>> options = {
+constexpr Row options[] = {
     {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the software version"}},
     {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "enables verbose mode"}},
     {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
@@ -26,34 +48,35 @@ constexpr std::initializer_list<std::initializer_list<Entry>> options = {
 };
 // clang-format on
 
-// A definition whose texts are each made once, in place in the map.
-std::map<std::string, std::string> definition(std::initializer_list<Entry> entries)
+// Entries already in key order, each made once, in place, at the map's end.
+void fill(std::map<std::string, std::string>& definition, std::span<const Entry> entries)
 {
-    std::map<std::string, std::string> result;
     for (const auto& [key, value] : entries) {
-        result.emplace(key, value);
+        definition.emplace_hint(definition.end(), key, value);
     }
-    return result;
 }
 
 } // namespace
 
 std::map<std::string, std::string> makeAppDefinition(const char* runAs)
 {
-    return definition({
-        {"version", VARNOCK_VERSION},
+    // In key order (see fill).
+    const Entry entries[] = {
+        {"copyright", "Copyright (C) 2026 The varnock developers. All rights reserved."},
         {"executable", "varnock"},
         {"run-as", runAs != nullptr ? runAs : "varnock"},
-        {"copyright", "Copyright (C) 2026 The varnock developers. All rights reserved."},
-    });
+        {"version", VARNOCK_VERSION},
+    };
+    std::map<std::string, std::string> app;
+    fill(app, entries);
+    return app;
 }
 
 std::vector<std::map<std::string, std::string>> makeCommandLineDefinition()
 {
-    std::vector<std::map<std::string, std::string>> definitions;
-    definitions.reserve(options.size());
-    for (const std::initializer_list<Entry> option : options) {
-        definitions.push_back(definition(option));
+    std::vector<std::map<std::string, std::string>> definitions(std::size(options));
+    for (std::size_t index = 0; index < std::size(options); ++index) {
+        fill(definitions[index], std::span(options[index].entries).first(options[index].size));
     }
     return definitions;
 }

@@ -5,12 +5,12 @@
 
 namespace {
 
-const RVOptionValue noValue;
-
-const RVOptionValue& valueOf(const RVParams& params, std::string_view name)
+// A copy shares the value's texts. Returned by value so that an absent
+// option needs no static null, whose destructor every start would register.
+RVOptionValue valueOf(const RVParams& params, std::string_view name)
 {
     const auto found = params.find(name);
-    return found != params.end() ? found->second : noValue;
+    return found != params.end() ? found->second : RVOptionValue();
 }
 
 Varnock_InputFormat inputFormatFrom(const std::optional<std::string>& text)

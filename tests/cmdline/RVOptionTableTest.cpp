@@ -16,6 +16,8 @@ struct BadTableCase : NamedRow<BadTableCase>
 // clang-format off
 const BadTableCase badTableCases[] = {
     {{"unknownKey"}, [](Definitions& d, RVDefinition&) { d[4]["agrument"] = "filename"; }, "option definition 5 ('file'): unknown key 'agrument'"},
+    {{"unknownKeyStartingLikeAKnownOne"}, [](Definitions& d, RVDefinition&) { d[4]["helps"] = "x"; }, "unknown key 'helps'"},
+    {{"emptyKey"}, [](Definitions& d, RVDefinition&) { d[4][""] = "x"; }, "unknown key ''"},
     {{"missingName"}, [](Definitions& d, RVDefinition&) { d[0].erase("name"); }, "'name'"},
     {{"upperCaseName"}, [](Definitions& d, RVDefinition&) { d[0] = {{"name", "Help"}, {"long", "--Help"}, {"help", "x"}}; }, "'name'"},
     {{"nameStartsWithDash"}, [](Definitions& d, RVDefinition&) { d[3] = {{"name", "-quiet"}, {"long", "---quiet"}, {"help", "x"}}; }, "'name'"},
@@ -31,6 +33,7 @@ const BadTableCase badTableCases[] = {
     {{"nameTwice"}, [](Definitions& d, RVDefinition&) { d.push_back(d[4]); }, "option definition 8 ('file'): the name is defined twice"},
     {{"helpTakesValue"}, [](Definitions& d, RVDefinition&) { d[0]["argument"] = "x"; }, "a standard option takes no value"},
     {{"unknownAppKey"}, [](Definitions&, RVDefinition& app) { app["licence"] = "x"; }, "app definition: unknown key 'licence'"},
+    {{"unknownAppKeyStartingLikeAKnownOne"}, [](Definitions&, RVDefinition& app) { app["run_as"] = "x"; }, "app definition: unknown key 'run_as'"},
     {{"missingExecutable"}, [](Definitions&, RVDefinition& app) { app.erase("executable"); }, "app definition"},
     {{"missingVersion"}, [](Definitions&, RVDefinition& app) { app.erase("version"); }, "app definition"},
 };
