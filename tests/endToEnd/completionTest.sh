@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cd "$scratch"
+mkdir "$scratch/here" && cd "$scratch/here"
 touch isup.flt isup-old.flt monday.hex "my filter.flt" && mkdir caps
 
 # Completes the words as COMP_WORDS, the last one being the word under the
@@ -62,6 +62,29 @@ zsh -n "$docs/_varnock" || fail "zsh -n rejects _varnock"
 words=$(zsh -f -c '_arguments() { print -rl -- "$@"; }; source "$1"' zsh "$docs/_varnock") || fail "zsh cannot run _varnock"
 grep -qxF -- '-V[shows the software version]' <<<"$words" || fail "zsh: _arguments does not get '-V[...]' as one word"
 fish --no-execute "$docs/varnock.fish" || fail "fish --no-execute rejects varnock.fish"
+
+# An interactive zsh with compinit, on a pseudo-terminal: each line is typed
+# with a Tab, and a key bound to a widget of ours writes the line as the Tab
+# left it. The keys are read in order, so each write follows its completion.
+# shellcheck disable=SC2016 # zsh expands these, not bash
+complete_zsh() {
+  zsh -f -c '
+    zmodload zsh/zpty
+    docs=$1 out=$2; shift 2
+    zpty typing zsh -f -i
+    zpty -w typing "fpath=(${(q)docs} \$fpath); autoload -Uz compinit; compinit -u -D"
+    zpty -w typing "typed() { print -r -- \"\$BUFFER|\" >>${(q)out}; BUFFER=; }; zle -N typed; bindkey ^X typed"
+    for line; do zpty -w -n typing "$line"$'"'"'\t\C-x'"'"'; done
+    for ((tries = 0; tries < 100; tries++)); do
+      [[ -f $out && $(wc -l <$out) -ge $# ]] && break
+      sleep 0.1
+    done
+    zpty -d typing' zsh "$docs" "$scratch/zsh.out" "$@"
+  cat "$scratch/zsh.out"
+}
+expected=$'varnock -fmy\\ filter.flt |\nvarnock -vfmy\\ filter.flt |\nvarnock -fcaps/|\nvarnock -f my\\ filter.flt |'
+got=$(complete_zsh "varnock -fmy" "varnock -vfmy" "varnock -fca" "varnock -f my")
+[[ $got == "$expected" ]] || fail "zsh completed:"$'\n'"$got"$'\n'"not:"$'\n'"$expected"
 
 expect_fish() {
   local expected=$1 line=$2 got
