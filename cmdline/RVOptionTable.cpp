@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -181,20 +182,33 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
             }
             slot = static_cast<int>(index);
         }
+        if (int* const standard = standardIndexFor(entry.name)) {
+            *standard = static_cast<int>(index);
+        }
         options_.push_back(entry);
     }
-    helpIndex_ = findStandardOption("help");
-    versionIndex_ = findStandardOption("version");
-    verboseIndex_ = findStandardOption("verbose");
+    // Checked once every option is read, so that a fault in a later option
+    // is still the one reported first.
+    for (const int standard : {helpIndex_, versionIndex_, verboseIndex_}) {
+        if (standard != none && option(standard).takesValue) {
+            fail(static_cast<std::size_t>(standard), option(standard).name,
+                 "a standard option takes no value");
+        }
+    }
 }
 
-int RVOptionTable::findStandardOption(std::string_view name) const
+int* RVOptionTable::standardIndexFor(std::string_view name)
 {
-    const int index = findLong(name);
-    if (index != none && option(index).takesValue) {
-        fail(static_cast<std::size_t>(index), name, "a standard option takes no value");
+    if (name == "help") {
+        return &helpIndex_;
     }
-    return index;
+    if (name == "version") {
+        return &versionIndex_;
+    }
+    if (name == "verbose") {
+        return &verboseIndex_;
+    }
+    return nullptr;
 }
 
 int RVOptionTable::findLong(std::string_view name) const

@@ -92,7 +92,8 @@ public:
     int verboseIndex() const { return verboseIndex_; }
 
 private:
-    int findStandardOption(std::string_view name) const;
+    // Where the index of the standard option of this name goes, or null.
+    int* standardIndexFor(std::string_view name);
 
     // The bucket of a long name, from its first two characters (the second
     // may be missing), for names and for texts where '=' ends the name. Most

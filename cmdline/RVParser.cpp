@@ -177,9 +177,9 @@ private:
         for (std::size_t index = 0; index < collected_.size(); ++index) {
             const RVOptionSpec& definition = table_.options()[index];
             Collected& collected = collected_[index];
-            if (definition.takesValue && !collected.values.empty()) {
+            if (definition.takesValue && collected.given()) {
                 result.params.emplace(definition.name,
-                                      RVOptionValue::textList(collected.values, bytes));
+                                      RVOptionValue::textList(collected.all(), bytes));
                 collected.values = {};
             } else if (collected.flagCount > 0) {
                 result.params.emplace(definition.name, RVOptionValue::number(collected.flagCount));
@@ -218,17 +218,47 @@ private:
     // What each option was given, by its index in the table.
     struct Collected
     {
-        std::vector<std::string_view> values; // into store_
+        // Most options are given once: their one value needs no vector. Null
+        // until the option is given: the store hands out no null views.
+        std::string_view first;               // into store_
+        std::vector<std::string_view> values; // into store_, all of them once given twice
         std::int64_t flagCount = 0;           // for an option that takes no value
 
+        bool given() const { return first.data() != nullptr; }
+
+        // The loop that reads a long line of inputs runs through here once
+        // per value: with room in the vector, it is one store, and the rest
+        // stays out of that loop.
         void add(std::string_view value)
         {
             if (values.size() == values.capacity()) [[unlikely]] {
-                // An option given more than once is mostly given a few
-                // times: one allocation for those, not one per doubling.
-                values.reserve(values.empty() ? 4 : 2 * values.size());
+                addWithoutRoom(value);
+                return;
             }
             values.push_back(value);
+        }
+
+        [[gnu::noinline]] void addWithoutRoom(std::string_view value)
+        {
+            if (!given()) {
+                first = value;
+                return;
+            }
+            if (values.empty()) {
+                // An option given more than once is mostly given a few
+                // times: one allocation for those, not one per doubling.
+                values.reserve(4);
+                values.push_back(first);
+            } else {
+                values.reserve(2 * values.size());
+            }
+            values.push_back(value);
+        }
+
+        std::span<const std::string_view> all() const
+        {
+            return values.empty() ? std::span(&first, given() ? 1 : 0)
+                                  : std::span<const std::string_view>(values);
         }
     };
     std::vector<Collected> collected_;
