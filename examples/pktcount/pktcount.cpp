@@ -2,21 +2,20 @@
 
 #include <charconv>
 
+// One option to a line, in the order the help screen shows them.
+// clang-format off
 std::vector<RVDefinition> makeCommandLineDefinition()
 {
     return {
-        {{"name", "version"}, {"short", "-V"}, {"long", "--version"},
-         {"help", "shows the software version"}},
-        {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"},
-         {"help", "tells how the command line was read"}},
+        {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the software version"}},
+        {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "tells how the command line was read"}},
         {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
-        {{"name", "input"}, {"short", "-i"}, {"long", "--input"}, {"argument", "filename"},
-         {"help", "counts the packets of a file, or of stdin for -; may be repeated"}},
-        {{"name", "max-packets"}, {"short", "-n"}, {"long", "--max-packets"}, {"argument", "count"},
-         {"help", "stops after this many packets"}},
+        {{"name", "input"}, {"short", "-i"}, {"long", "--input"}, {"argument", "filename"}, {"help", "counts the packets of a file, or of stdin for -; may be repeated"}},
+        {{"name", "max-packets"}, {"short", "-n"}, {"long", "--max-packets"}, {"argument", "count"}, {"help", "stops after this many packets"}},
         {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", "prints totals only"}},
     };
 }
+// clang-format on
 
 RVDefinition makeAppDefinition(const char* runAs)
 {

@@ -1,6 +1,6 @@
-#include <varnock/cmdline/RVCommandLine.hpp>
 #include "tests/testSupport.hpp"
 #include "varnock/varnock.hpp"
+#include <varnock/cmdline/RVCommandLine.hpp>
 
 #include <memory>
 
