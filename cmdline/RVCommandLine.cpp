@@ -52,7 +52,16 @@ RVCommandLine::~RVCommandLine()
     }
 }
 RVCommandLine::RVCommandLine(RVCommandLine&&) noexcept = default;
-RVCommandLine& RVCommandLine::operator=(RVCommandLine&&) noexcept = default;
+// The state assigned over may hold the name that the out-of-memory report
+// reads: the report is pointed at the state that stays.
+RVCommandLine& RVCommandLine::operator=(RVCommandLine&& other) noexcept
+{
+    state_ = std::move(other.state_);
+    if (state_) {
+        rv::detail::setMemoryExhaustedName(state_->messageName);
+    }
+    return *this;
+}
 
 const RVParams& RVCommandLine::params() const
 {

@@ -41,6 +41,12 @@ TEST(CommandLine, memoryExhaustedNamesTheTool)
     }
     EXPECT_EXIT(runOutOfMemory(), testing::ExitedWithCode(1),
                 "^varnock_tests: memory exhausted\n$");
+    // A service assigned over the latest one: the name is the one that stays.
+    const ArgumentVector keptArguments("kept", {}), goneArguments("gone", {});
+    RVCommandLine kept = commandLineFor(keptArguments);
+    RVCommandLine gone = commandLineFor(goneArguments);
+    gone = std::move(kept);
+    EXPECT_EXIT(runOutOfMemory(), testing::ExitedWithCode(1), "^kept: memory exhausted\n$");
 }
 
 // Nothing reads the argument vector after construction, not even -v; the
