@@ -32,7 +32,6 @@ function(varnock_cmdline_add_docs name)
     set(component COMPONENT ${docs_COMPONENT})
   endif()
   cmake_path(ABSOLUTE_PATH docs_TEXTS)
-  find_program(VARNOCK_CMDLINE_GZIP gzip REQUIRED)
   include(GNUInstallDirs)
 
   set(tool ${name})
@@ -52,13 +51,7 @@ function(varnock_cmdline_add_docs name)
     DEPENDS ${generator} ${docs_TEXTS}
     COMMENT "Generating the man page and shell completions of ${name}"
     VERBATIM)
-  # gzip -9n stores no name and no time, so the same page gives the same bytes.
-  add_custom_command(OUTPUT ${out}/gz/${name}.1.gz
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${out}/gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${out}/${name}.1 ${out}/gz/${name}.1
-    COMMAND ${VARNOCK_CMDLINE_GZIP} -9nf ${out}/gz/${name}.1
-    DEPENDS ${out}/${name}.1
-    VERBATIM)
+  varnock_cmdline_gzip(${out}/${name}.1 ${out}/gz)
   add_custom_target(${name}_docs ALL DEPENDS ${files} ${out}/gz/${name}.1.gz)
 
   if(docs_NO_INSTALL)
@@ -84,4 +77,18 @@ function(varnock_cmdline_add_docs name)
     file(INSTALL \"${out}/_${name}\"
          DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/\${zshFolder}\")
   " ${component})
+endfunction()
+
+# varnock_cmdline_gzip(<file> <folder>): a build rule that writes
+# <folder>/<file's name>.gz as Debian compresses what it installs: gzip -9n
+# stores no name and no time, so the same file gives the same bytes.
+function(varnock_cmdline_gzip source folder)
+  find_program(VARNOCK_CMDLINE_GZIP gzip REQUIRED)
+  cmake_path(GET source FILENAME fileName)
+  add_custom_command(OUTPUT ${folder}/${fileName}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${folder}/${fileName}
+    COMMAND ${VARNOCK_CMDLINE_GZIP} -9nf ${folder}/${fileName}
+    DEPENDS ${source}
+    VERBATIM)
 endfunction()
