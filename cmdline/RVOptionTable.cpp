@@ -1,5 +1,8 @@
 #include "cmdline/RVOptionTable.hpp"
 
+#include "cmdline/RVChoiceList.hpp"
+#include "cmdline/RVInteger.hpp"
+
 #include <algorithm>
 #include <array>
 #include <initializer_list>
@@ -7,9 +10,10 @@
 
 namespace {
 
-[[noreturn]] void fail(std::size_t index, std::string_view name, std::string_view problem)
+[[noreturn]] void fail(std::size_t index, std::string_view name, std::string_view problem,
+                       std::string_view what = "option")
 {
-    std::string message = "option definition " + std::to_string(index + 1);
+    std::string message = std::string(what) + " definition " + std::to_string(index + 1);
     if (!name.empty()) {
         message.append(" ('").append(name).append("')");
     }
@@ -28,6 +32,8 @@ enum OptionKey : std::size_t
     longKey,
     argumentKey,
     helpKey,
+    acceptsKey,
+    operandKey,
     optionKeyCount
 };
 
@@ -41,9 +47,11 @@ std::size_t optionKeyOf(std::string_view key)
     case 'l':
         return key == "long" ? longKey : optionKeyCount;
     case 'a':
-        return key == "argument" ? argumentKey : optionKeyCount;
+        return key == "argument" ? argumentKey : key == "accepts" ? acceptsKey : optionKeyCount;
     case 'h':
         return key == "help" ? helpKey : optionKeyCount;
+    case 'o':
+        return key == "operand" ? operandKey : optionKeyCount;
     default:
         return optionKeyCount;
     }
@@ -98,16 +106,24 @@ Texts<Count> readTexts(const RVDefinition& definition, KeyOf keyOf)
     return texts;
 }
 
-// Names are lower-case words joined by hyphens, so that every long form can
-// be typed, matched exactly and split from a joined "=value".
+// Names are lower-case words joined by single hyphens, so that every long
+// form can be typed, matched exactly and split from a joined "=value".
 bool isWellFormedName(std::string_view name)
 {
-    if (name.empty() || name.front() == '-') {
-        return false;
+    bool afterHyphen = true; // a name starts with a letter or digit
+    for (const char c : name) {
+        if (c == '-') {
+            if (afterHyphen) {
+                return false;
+            }
+            afterHyphen = true;
+        } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+            afterHyphen = false;
+        } else {
+            return false;
+        }
     }
-    return std::all_of(name.begin(), name.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
-    });
+    return !afterHyphen;
 }
 
 bool isAsciiAlnum(char c)
@@ -115,15 +131,76 @@ bool isAsciiAlnum(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-RVOptionSpec readOption(const RVDefinition& definition, std::size_t index)
+bool isStandardName(std::string_view name)
 {
-    const auto texts = readTexts<optionKeyCount>(definition, optionKeyOf);
-    const std::string_view name = texts.byKey[nameKey].value_or("");
-    if (texts.unknownKey) {
-        fail(index, name, "unknown key '" + std::string(*texts.unknownKey) + "'");
+    return name == "help" || name == "version" || name == "verbose";
+}
+
+constexpr std::string_view nameRule = "'name' must be lower-case letters and digits, in words "
+                                      "joined by single hyphens";
+
+// "integer", "integer MIN..MAX", "integer MIN.." or "integer ..MAX".
+bool readIntegerCheck(std::string_view accepts, RVValueCheck& check)
+{
+    using rv::detail::RVIntegerReading;
+    if (accepts == "integer") {
+        return true;
     }
-    if (!isWellFormedName(name)) {
-        fail(index, name, "'name' must be lower-case letters, digits and inner hyphens");
+    constexpr std::string_view prefix = "integer ";
+    if (!accepts.starts_with(prefix)) {
+        return false;
+    }
+    const std::string_view range = accepts.substr(prefix.size());
+    const std::size_t dots = range.find("..");
+    if (dots == std::string_view::npos) {
+        return false;
+    }
+    const auto bound = [](std::string_view text, std::optional<std::int64_t>& into) {
+        if (text.empty()) {
+            return true;
+        }
+        const RVIntegerReading reading = rv::detail::readInteger(text);
+        into = reading.value;
+        return reading.status == RVIntegerReading::Status::ok;
+    };
+    return bound(range.substr(0, dots), check.minimum) &&
+           bound(range.substr(dots + 2), check.maximum) &&
+           (!check.minimum || !check.maximum || *check.minimum <= *check.maximum);
+}
+
+RVValueCheck readCheck(std::size_t index, std::string_view name,
+                       const std::optional<std::string_view>& accepts,
+                       const std::optional<std::string_view>& argument)
+{
+    RVValueCheck check;
+    if (!accepts) {
+        return check;
+    }
+    if (!argument) {
+        fail(index, name, "'accepts' is only for an option that takes a value ('argument')");
+    }
+    if (*accepts == "choice") {
+        check.kind = RVValueCheck::Kind::choice;
+        if (!rv::detail::isChoiceList(*argument) ||
+            rv::detail::readChoiceList(*argument, &check.choices) != nullptr) {
+            fail(index, name, "'accepts' choice needs an 'argument' written '{a | b}'");
+        }
+        return check;
+    }
+    check.kind = RVValueCheck::Kind::integer;
+    if (!readIntegerCheck(*accepts, check)) {
+        fail(index, name,
+             "'accepts' must be \"choice\", \"integer\" or \"integer MIN..MAX\" (either bound may "
+             "be left out; MIN <= MAX, both within 64 bits)");
+    }
+    return check;
+}
+
+template <class Texts>
+RVOptionSpec readOption(const Texts& texts, std::string_view name, std::size_t index)
+{
+    if (texts.byKey[operandKey]) {
+        fail(index, name, "'long' and 'operand' exclude each other");
     }
     const auto& longForm = texts.byKey[longKey];
     if (!longForm || !longForm->starts_with("--") || longForm->substr(2) != name) {
@@ -133,14 +210,81 @@ RVOptionSpec readOption(const RVDefinition& definition, std::size_t index)
     if (!help) {
         fail(index, name, "'help' is missing");
     }
+    if (help->empty()) {
+        fail(index, name, "'help' is empty");
+    }
     const auto& shortForm = texts.byKey[shortKey];
     if (shortForm &&
         (shortForm->size() != 2 || (*shortForm)[0] != '-' || !isAsciiAlnum((*shortForm)[1]))) {
         fail(index, name, "'short' must be one dash and one letter or digit");
     }
     const auto& argument = texts.byKey[argumentKey];
-    return RVOptionSpec{name,  shortForm.value_or(""), *longForm, argument.value_or(""),
-                        *help, argument.has_value()};
+    if (argument && argument->empty()) {
+        fail(index, name, "'argument' is empty");
+    }
+    if (argument && rv::detail::isChoiceList(*argument)) {
+        if (const char* problem = rv::detail::readChoiceList(*argument, nullptr)) {
+            fail(index, name, "'argument': " + std::string(problem));
+        }
+    }
+    return RVOptionSpec{name,
+                        shortForm.value_or(""),
+                        *longForm,
+                        argument.value_or(""),
+                        *help,
+                        argument.has_value(),
+                        readCheck(index, name, texts.byKey[acceptsKey], argument)};
+}
+
+// "W", "[W]", "W..." or "[W]...", W a letter followed by letters, digits,
+// '_' or '-'.
+bool readOperandPlaceholder(std::string_view placeholder, RVOperandSpec& operand)
+{
+    operand.placeholder = placeholder;
+    if (placeholder.ends_with("...")) {
+        operand.repeatable = true;
+        placeholder.remove_suffix(3);
+    }
+    if (placeholder.starts_with('[') && placeholder.ends_with(']')) {
+        operand.optional = true;
+        placeholder = placeholder.substr(1, placeholder.size() - 2);
+    }
+    operand.word = placeholder;
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    return !placeholder.empty() && isLetter(placeholder.front()) &&
+           std::all_of(placeholder.begin(), placeholder.end(),
+                       [](char c) { return isAsciiAlnum(c) || c == '_' || c == '-'; });
+}
+
+template <class Texts>
+RVOperandSpec readOperand(const Texts& texts, std::string_view name, std::size_t index)
+{
+    const auto operandFail = [&](std::string_view problem) {
+        fail(index, name, problem, "operand");
+    };
+    for (const std::size_t key : {shortKey, longKey, argumentKey, acceptsKey}) {
+        if (texts.byKey[key]) {
+            operandFail("an operand has only the keys 'name', 'operand' and 'help'");
+        }
+    }
+    if (isStandardName(name)) {
+        operandFail("an operand cannot take the name of a standard option");
+    }
+    RVOperandSpec operand;
+    operand.name = name;
+    if (!readOperandPlaceholder(*texts.byKey[operandKey], operand)) {
+        operandFail("'operand' must be W, [W], W... or [W]..., where W is a letter followed by "
+                    "letters, digits, '_' or '-'");
+    }
+    const auto& help = texts.byKey[helpKey];
+    if (!help) {
+        operandFail("'help' is missing");
+    }
+    if (help->empty()) {
+        operandFail("'help' is empty");
+    }
+    operand.help = *help;
+    return operand;
 }
 
 RVAppInfo readApp(const RVDefinition& definition)
@@ -167,24 +311,40 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
     app_ = readApp(appDefinition_);
     options_.reserve(definitions_.size());
     longNext_.reserve(definitions_.size());
+    std::vector<std::size_t> operandPositions; // each operand's place in the table
     for (std::size_t index = 0; index < definitions_.size(); ++index) {
-        const RVOptionSpec entry = readOption(definitions_[index], index);
+        const auto texts = readTexts<optionKeyCount>(definitions_[index], optionKeyOf);
+        const std::string_view name = texts.byKey[nameKey].value_or("");
+        if (texts.unknownKey) {
+            fail(index, name, "unknown key '" + std::string(*texts.unknownKey) + "'");
+        }
+        if (!isWellFormedName(name)) {
+            fail(index, name, nameRule);
+        }
+        if (texts.byKey[operandKey] && !texts.byKey[longKey]) {
+            operands_.push_back(readOperand(texts, name, index));
+            operandPositions.push_back(index);
+            continue;
+        }
+        const RVOptionSpec entry = readOption(texts, name, index);
         if (findLong(entry.name) != none) {
             fail(index, entry.name, "the name is defined twice");
         }
+        const int optionIndex = static_cast<int>(options_.size());
         auto& head = longHead_[longBucket(entry.name)];
         longNext_.push_back(head);
-        head = static_cast<int>(index);
+        head = optionIndex;
         if (!entry.shortForm.empty()) {
             auto& slot = shortIndex_[static_cast<unsigned char>(entry.shortForm[1])];
             if (slot != none) {
                 fail(index, entry.name, "the short form is defined twice");
             }
-            slot = static_cast<int>(index);
+            slot = optionIndex;
         }
         if (int* const standard = standardIndexFor(entry.name)) {
-            *standard = static_cast<int>(index);
+            *standard = optionIndex;
         }
+        checksValues_ = checksValues_ || entry.check.kind != RVValueCheck::Kind::anything;
         options_.push_back(entry);
     }
     // Checked once every option is read, so that a fault in a later option
@@ -194,6 +354,39 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
             fail(static_cast<std::size_t>(standard), option(standard).name,
                  "a standard option takes no value");
         }
+    }
+    checkOperands(operandPositions);
+}
+
+// The operands against the options and each other: a tool has few, and
+// this runs only for a tool that has any.
+void RVOptionTable::checkOperands(const std::vector<std::size_t>& positions)
+{
+    bool repeatableSeen = false;
+    for (std::size_t index = 0; index < operands_.size(); ++index) {
+        const RVOperandSpec& operand = operands_[index];
+        const auto operandFail = [&](std::string_view problem) {
+            fail(positions[index], operand.name, problem, "operand");
+        };
+        if (findLong(operand.name) != none) {
+            operandFail("the name is defined twice");
+        }
+        for (std::size_t earlier = 0; earlier < index; ++earlier) {
+            if (operands_[earlier].name == operand.name) {
+                operandFail("the name is defined twice");
+            }
+            if (operands_[earlier].word == operand.word) {
+                operandFail("the placeholder's word is used by another operand");
+            }
+        }
+        if (repeatableSeen && operand.repeatable) {
+            operandFail("two repeatable operands make the line ambiguous");
+        }
+        if (repeatableSeen && operand.optional) {
+            operandFail("an optional operand after a repeatable one makes the line ambiguous");
+        }
+        repeatableSeen = repeatableSeen || operand.repeatable;
+        operandMinimum_ += operand.minimum();
     }
 }
 

@@ -8,12 +8,30 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// What an option's value must be, from its "accepts" key: anything (no
+// key), one of the choices of its placeholder, or an integer in a range.
+struct RVValueCheck
+{
+    enum class Kind : std::uint8_t
+    {
+        anything,
+        choice,
+        integer
+    };
+
+    Kind kind = Kind::anything;
+    std::vector<std::string_view> choices; // for choice, in the placeholder's order
+    std::optional<std::int64_t> minimum;   // for integer; unset: no bound
+    std::optional<std::int64_t> maximum;
+};
 
 // One option, as views into the definition it was read from.
 struct RVOptionSpec
@@ -24,6 +42,22 @@ struct RVOptionSpec
     std::string_view argument;  // the value's placeholder, when takesValue
     std::string_view help;
     bool takesValue = false;
+    RVValueCheck check; // anything for an option that takes no value
+};
+
+// One operand: a definition with an "operand" key instead of "long". Its
+// placeholder says how many words it takes: "W" exactly one, "[W]" at most
+// one, "W..." one or more, "[W]..." any number.
+struct RVOperandSpec
+{
+    std::string_view name;
+    std::string_view placeholder; // as written: "[FILE]..."
+    std::string_view word;        // the placeholder's word: "FILE"
+    std::string_view help;
+    bool optional = false;   // "[W]" or "[W]..."
+    bool repeatable = false; // "W..." or "[W]..."
+
+    std::size_t minimum() const { return optional ? 0 : 1; }
 };
 
 // The app definition's four texts; a missing "run-as" or "copyright" is empty.
@@ -53,6 +87,12 @@ public:
     RVOptionTable& operator=(RVOptionTable&&) = default;
 
     std::span<const RVOptionSpec> options() const { return options_; }
+    // In table order; empty for a tool that takes no operand.
+    std::span<const RVOperandSpec> operands() const { return operands_; }
+    // The number of words the operands need at least, all of them together.
+    std::size_t operandMinimum() const { return operandMinimum_; }
+    // Whether any option checks its value (an "accepts" key).
+    bool checksValues() const { return checksValues_; }
     const RVOptionSpec& option(int index) const
     {
         return options_[static_cast<std::size_t>(index)];
@@ -92,6 +132,10 @@ public:
     int verboseIndex() const { return verboseIndex_; }
 
 private:
+    // Throws for operands that clash with an option or with each other, or
+    // whose order leaves the split of the words ambiguous.
+    void checkOperands(const std::vector<std::size_t>& positions);
+
     // Where the index of the standard option of this name goes, or null.
     int* standardIndexFor(std::string_view name);
 
@@ -111,6 +155,9 @@ private:
     std::vector<RVDefinition> definitions_;
     RVDefinition appDefinition_;
     std::vector<RVOptionSpec> options_;
+    std::vector<RVOperandSpec> operands_;
+    std::size_t operandMinimum_ = 0;
+    bool checksValues_ = false;
     RVAppInfo app_;
     // Every entry none until an option claims it.
     template <std::size_t Size> static constexpr std::array<int, Size> noOptions()
