@@ -100,6 +100,29 @@ inline std::vector<RVDefinition> testDefinitions()
 }
 // clang-format on
 
+// A tool shaped like most of the set's: file operands, options that may
+// stand after them, and values the service checks.
+// clang-format off
+inline std::vector<RVDefinition> operandDefinitions()
+{
+    return {
+        {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
+        {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the version"}},
+        {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "tells how the command line was read"}},
+        {{"name", "count"}, {"short", "-n"}, {"long", "--count"}, {"argument", "N"}, {"accepts", "integer 1..1000"}, {"help", "stops after N packets"}},
+        {{"name", "format"}, {"short", "-o"}, {"long", "--format"}, {"argument", "{text (default) | csv | json}"}, {"accepts", "choice"}, {"help", "sets the output format"}},
+        {{"name", "cache"}, {"short", "-c"}, {"long", "--cache"}, {"argument", "filename"}, {"help", "keeps results in a file"}},
+        {{"name", "file"}, {"operand", "FILE..."}, {"help", "a capture to read"}},
+    };
+}
+// clang-format on
+
+inline RVOptionTable operandTable(const char* runAs = "hexcut")
+{
+    return RVOptionTable(operandDefinitions(),
+                         {{"version", "1.0"}, {"executable", "hexcut"}, {"run-as", runAs}});
+}
+
 inline RVDefinition testApp(const char* runAs = "tl")
 {
     return {{"version", "2.0"},
