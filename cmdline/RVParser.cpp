@@ -10,7 +10,9 @@
 
 namespace {
 
-class Parser
+// checksValues: whether any option of the table checks its value. A table
+// that has none, such as varnock's, reads its values without asking.
+template <bool checksValues> class Parser
 {
 public:
     // Where readings start: after the word that gives the first verbose
@@ -164,8 +166,9 @@ private:
     // so an integer option holds only values that read as numbers.
     [[gnu::always_inline]] void takeValue(std::size_t first, int option, std::string_view value)
     {
-        if (table_.option(option).check.kind != RVValueCheck::Kind::anything) [[unlikely]] {
-            if (!accepted(table_.option(option).check, value)) {
+        if constexpr (checksValues) {
+            if (table_.option(option).check.kind != RVValueCheck::Kind::anything &&
+                !accepted(table_.option(option).check, value)) {
                 fail(RVUsageError::Kind::invalidValue, value, 0, option);
                 return;
             }
@@ -303,8 +306,8 @@ private:
         for (std::size_t index = 0; index < collected_.size(); ++index) {
             const RVOptionSpec& definition = table_.options()[index];
             Collected& collected = collected_[index];
-            if (definition.check.kind == RVValueCheck::Kind::integer && collected.given())
-                [[unlikely]] {
+            if (checksValues && definition.check.kind == RVValueCheck::Kind::integer &&
+                collected.given()) {
                 result.params.emplace(definition.name, numbers(collected.all()));
                 collected.values = {};
             } else if (definition.takesValue && collected.given()) {
@@ -429,5 +432,8 @@ private:
 
 RVParseResult rv::parseArguments(const RVOptionTable& table, std::span<const char* const> arguments)
 {
-    return Parser(table, arguments).run();
+    if (table.checksValues()) {
+        return Parser<true>(table, arguments).run();
+    }
+    return Parser<false>(table, arguments).run();
 }

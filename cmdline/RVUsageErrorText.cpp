@@ -91,9 +91,13 @@ std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUs
     }
 }
 
-// It names the tool as the first line does, so that it can be run as shown.
-std::string tryHelpLine(const std::string& name)
+// It names the tool as the first line does, so that it can be run as shown;
+// a tool without --help has no such line.
+std::string tryHelpLine(const RVOptionTable& table, const std::string& name)
 {
+    if (table.helpIndex() == RVOptionTable::none) {
+        return {};
+    }
     return "Try '" + name + " --help' for more information.\n";
 }
 
@@ -112,7 +116,7 @@ std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError&
         text += prefix + "valid arguments are " +
                 detail::listOfQuoted(table.option(error.option).check.choices) + '\n';
     }
-    return text + tryHelpLine(name);
+    return text + tryHelpLine(table, name);
 }
 
 std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_view message)
@@ -120,5 +124,5 @@ std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_vie
     const std::string name = detail::messageName(table);
     std::string text = name;
     text.append(": ").append(message).append("\n");
-    return text + tryHelpLine(name);
+    return text + tryHelpLine(table, name);
 }
