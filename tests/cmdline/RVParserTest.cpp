@@ -1,6 +1,8 @@
 #include "cmdline/RVParser.hpp"
 #include "tests/testSupport.hpp"
 
+#include <cctype>
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -74,14 +76,126 @@ const ParseCase parseCases[] = {
     {{"firstErrorOnly"}, {"-x", "--bogus"}, {}, std::nullopt, Kind::invalidShortOption, "-x"},
     {{"operandBetweenOptions"}, {"-f", "a", "stray", "-fb"}, {{"file", texts({"a", "b"})}}, std::nullopt, Kind::extraOperand, "stray"},
 };
+// hexcut's table: file operands, a count from 1 to 1000 and a choice.
+const ParseCase operandParseCases[] = {
+    {{"operandsAmongOptions"}, {"a", "-n", "5", "b", "-ojson", "-", "--count=+7"}, {{"file", texts({"a", "b", "-"})}, {"count", V::list({V::number(5), V::number(7)})}, {"format", texts({"json"})}}},
+    {{"doubleDashMakesOperands"}, {"-c", "x", "--", "-n", "--help", "", "--"}, {{"cache", texts({"x"})}, {"file", texts({"-n", "--help", "", "--"})}}},
+    {{"valueIsNoOperand"}, {"-c", "a", "b"}, {{"cache", texts({"a"})}, {"file", texts({"b"})}}},
+    {{"missingOperand"}, {"-n", "3"}, {{"count", V::list({V::number(3)})}}, std::nullopt, Kind::missingOperand, "FILE"},
+    {{"missingAfterDoubleDash"}, {"--"}, {}, std::nullopt, Kind::missingOperand, "FILE"},
+    {{"helpWinsOverMissingOperand"}, {"-h"}, {{"help", V::number(1)}}, RVStandardAction::help},
+    {{"versionWinsOverMissingOperand"}, {"--version", "-o", "csv"}, {{"version", V::number(1)}, {"format", texts({"csv"})}}, RVStandardAction::version},
+    {{"otherErrorWinsOverMissing"}, {"-x"}, {}, std::nullopt, Kind::invalidShortOption, "-x"},
+    {{"operandNameIsNoOption"}, {"--file=a", "b"}, {{"file", texts({"b"})}}, std::nullopt, Kind::unknownOption, "--file=a"},
+    {{"countBounds"}, {"f", "-n1", "-n", "1000", "-n+0001"}, {{"file", texts({"f"})}, {"count", V::list({V::number(1), V::number(1000), V::number(1)})}}},
+    {{"countBelowRange"}, {"f", "--count", "-0"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "-0"},
+    {{"countAboveRange"}, {"--count=1001", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "1001"},
+    {{"countNotANumber"}, {"-n", "ten", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "ten"},
+    {{"countSignAlone"}, {"f", "-n+"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "+"},
+    {{"countEmpty"}, {"f", "--count="}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, ""},
+    {{"countSpaced"}, {"f", "-n", " 5"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, " 5"},
+    {{"choicesInOrder"}, {"-o", "csv", "--format=text", "f"}, {{"format", texts({"csv", "text"})}, {"file", texts({"f"})}}},
+    {{"choiceRefused"}, {"f", "--format", "jsno", "-ojson"}, {{"format", texts({"json"})}, {"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "jsno"},
+    {{"choiceNoteIsNoChoice"}, {"f", "-o(default)"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "(default)"},
+    {{"choiceCaseSensitive"}, {"f", "-oJSON"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "JSON"},
+    {{"firstErrorWins"}, {"-n", "0", "--bogus", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "0"},
+    {{"firstErrorBeforeCheck"}, {"--bogus", "-n", "0", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::unknownOption, "--bogus"},
+    {{"helpAfterInvalidValue"}, {"-n", "x", "-h"}, {{"help", V::number(1)}}, RVStandardAction::help, Kind::invalidValue, "x"},
+};
+
+struct SplitCase : NamedRow<SplitCase>
+{
+    std::vector<std::string> placeholders; // each operand's, named by its word in lower case
+    std::vector<std::string> words;
+    RVParams params;
+    std::optional<Kind> error = std::nullopt;
+    std::string errorWord = "";
+};
+
+// Beside the operands, -q and an integer -n without bounds.
+const SplitCase splitCases[] = {
+    {{"oneEach"}, {"SRC", "DEST"}, {"a", "b"}, {{"src", texts({"a"})}, {"dest", texts({"b"})}}},
+    {{"repeatableGivesTheLastAway"}, {"SOURCE...", "DEST"}, {"a", "-q", "b", "c"}, {{"source", texts({"a", "b"})}, {"dest", texts({"c"})}, {"q", V::number(1)}}},
+    {{"repeatableTakesOne"}, {"SOURCE...", "DEST"}, {"a", "b"}, {{"source", texts({"a"})}, {"dest", texts({"b"})}}},
+    {{"secondIsMissing"}, {"SOURCE...", "DEST"}, {"a"}, {{"source", texts({"a"})}}, Kind::missingOperand, "DEST"},
+    {{"firstIsMissing"}, {"[A]", "B", "C"}, {}, {}, Kind::missingOperand, "B"},
+    {{"optionalLeftWithout"}, {"[A]", "B"}, {"x"}, {{"b", texts({"x"})}}},
+    {{"optionalTakesOne"}, {"[A]", "B"}, {"x", "y"}, {{"a", texts({"x"})}, {"b", texts({"y"})}}},
+    {{"optionalsInOrder"}, {"[A]", "[B]", "C"}, {"x", "y"}, {{"a", texts({"x"})}, {"c", texts({"y"})}}},
+    {{"extraAfterOptionals"}, {"[A]", "B"}, {"x", "-q", "y", "z"}, {{"a", texts({"x"})}, {"b", texts({"y"})}, {"q", V::number(1)}}, Kind::extraOperand, "z"},
+    {{"anyNumberOfNone"}, {"[FILE]..."}, {"-q"}, {{"q", V::number(1)}}},
+    {{"optionalBeforeRepeatable"}, {"[A]", "B...", "C"}, {"v", "w", "x", "y"}, {{"a", texts({"v"})}, {"b", texts({"w", "x"})}, {"c", texts({"y"})}}},
+    {{"extraBeforeLaterError"}, {"A"}, {"x", "y", "-n", "z"}, {{"a", texts({"x"})}}, Kind::extraOperand, "y"},
+    {{"errorBeforeExtra"}, {"A"}, {"x", "--bad", "y"}, {{"a", texts({"x"})}}, Kind::unknownOption, "--bad"},
+    {{"valueBeforeExtra"}, {"A"}, {"-n", "z", "x", "y"}, {{"a", texts({"x"})}}, Kind::invalidValue, "z"},
+    {{"largestIntegers"}, {}, {"-n9223372036854775807", "-n", "-9223372036854775808"}, {{"n", V::list({V::number(INT64_MAX), V::number(INT64_MIN)})}}},
+    {{"pastLargest"}, {}, {"-n", "9223372036854775808"}, {}, Kind::invalidValue, "9223372036854775808"},
+    {{"pastSmallest"}, {}, {"-n-9223372036854775809"}, {}, Kind::invalidValue, "-9223372036854775809"},
+    {{"manyDigitsPastLargest"}, {}, {"-n", "+000000000000000000000000000001", "-n", "123456789012345678901234567890"}, {{"n", V::list({V::number(1)})}}, Kind::invalidValue, "123456789012345678901234567890"},
+    {{"noOperandsStaysExtra"}, {}, {"-n1", "x", "--bad"}, {{"n", V::list({V::number(1)})}}, Kind::extraOperand, "x"},
+};
 // clang-format on
 
 // The result is read only after the arguments are overwritten and freed.
-RVParseResult parseAndForget(const std::vector<std::string>& words)
+RVParseResult parseAndForget(const std::vector<std::string>& words,
+                             const RVOptionTable& table = testTable())
 {
     const auto arguments = std::make_unique<ArgumentVector>("tl", words);
-    return rv::parseArguments(testTable(), arguments->afterProgramName());
+    return rv::parseArguments(table, arguments->afterProgramName());
 }
+
+void expectError(const RVParseResult& result, std::optional<Kind> kind, const std::string& word)
+{
+    ASSERT_EQ(result.error.has_value(), kind.has_value());
+    if (kind) {
+        EXPECT_EQ(result.error->kind, *kind);
+        EXPECT_EQ(result.error->word, word);
+    }
+}
+
+using OperandParseCases = testing::TestWithParam<ParseCase>;
+
+TEST_P(OperandParseCases, readsTheLine)
+{
+    const ParseCase& row = GetParam();
+    const RVParseResult result = parseAndForget(row.words, operandTable());
+    EXPECT_EQ(result.params, row.params);
+    EXPECT_EQ(result.action, row.action);
+    expectError(result, row.error, row.errorWord);
+}
+
+INSTANTIATE_TEST_SUITE_P(ParseOperands, OperandParseCases, testing::ValuesIn(operandParseCases),
+                         rowName);
+
+using SplitCases = testing::TestWithParam<SplitCase>;
+
+TEST_P(SplitCases, givesEachOperandItsWords)
+{
+    const SplitCase& row = GetParam();
+    std::vector<RVDefinition> definitions = {
+        {{"name", "q"}, {"short", "-q"}, {"long", "--q"}, {"help", "h"}},
+        {{"name", "n"},
+         {"short", "-n"},
+         {"long", "--n"},
+         {"argument", "N"},
+         {"accepts", "integer"},
+         {"help", "h"}}};
+    for (const std::string& placeholder : row.placeholders) {
+        std::string name;
+        for (const char c : placeholder) {
+            if (std::isalpha(static_cast<unsigned char>(c))) {
+                name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            }
+        }
+        definitions.push_back({{"name", name}, {"operand", placeholder}, {"help", "h"}});
+    }
+    const RVOptionTable table(definitions, {{"executable", "t"}, {"version", "1"}});
+    const RVParseResult result = parseAndForget(row.words, table);
+    EXPECT_EQ(result.params, row.params);
+    expectError(result, row.error, row.errorWord);
+}
+
+INSTANTIATE_TEST_SUITE_P(Split, SplitCases, testing::ValuesIn(splitCases), rowName);
 
 using ParseCases = testing::TestWithParam<ParseCase>;
 
@@ -91,11 +205,7 @@ TEST_P(ParseCases, readsTheLine)
     const RVParseResult result = parseAndForget(row.words);
     EXPECT_EQ(result.params, row.params);
     EXPECT_EQ(result.action, row.action);
-    ASSERT_EQ(result.error.has_value(), row.error.has_value());
-    if (row.error) {
-        EXPECT_EQ(result.error->kind, *row.error);
-        EXPECT_EQ(result.error->word, row.errorWord);
-    }
+    expectError(result, row.error, row.errorWord);
 }
 
 INSTANTIATE_TEST_SUITE_P(Parse, ParseCases, testing::ValuesIn(parseCases), rowName);
