@@ -257,7 +257,8 @@ TEST(ManPage, operandsAndRangesThroughTheTools)
 struct ExampleCase : NamedRow<ExampleCase>
 {
     std::string command;
-    std::string error; // empty when the example is accepted
+    std::string error;         // empty when the example is accepted
+    bool withOperands = false; // run against operandTable() rather than testTable()
 };
 
 // clang-format off
@@ -298,6 +299,12 @@ const ExampleCase exampleCases[] = {
     {{"openBackquote"}, "tl -f `ls", "example 1: a backquote is not closed"},
     {{"trailingBackslash"}, "tl -q \\", "example 1: it ends with a backslash"},
     {{"redirectionWithoutTarget"}, "tl -q > | less", "example 1: a redirection without a target"},
+    {{"operandsAmongOptions"}, "hexcut a.hex -n 5 'b c.hex' -o csv -- -d.hex -", "", true},
+    {{"missingOperand"}, "hexcut -n 5 2>/dev/null", "example 1: hexcut: missing FILE operand", true},
+    {{"outOfRange"}, "hexcut -n 0 a", "example 1: hexcut: invalid argument '0' for '--count'", true},
+    {{"notAChoice"}, "hexcut -o jsno a", "example 1: hexcut: invalid argument 'jsno' for '--format'", true},
+    {{"expansionsAsAcceptedValues"}, "hexcut -n \"$n\" --count=$n -n$n -o $f --format=$f -vo$f \"$@\"", "", true},
+    {{"expansionAfterAValueIsAnOperand"}, "hexcut -c -o $f", "", true},
 };
 // clang-format on
 
@@ -307,10 +314,11 @@ TEST_P(ExampleCases, isCheckedAgainstTheTable)
 {
     const ExampleCase& row = GetParam();
     const RVManPageTexts texts{"does it", {}, {{row.command, ""}}, ""};
+    const RVOptionTable table = row.withOperands ? operandTable() : testTable();
     if (row.error.empty()) {
-        EXPECT_NO_THROW(rv::renderManPage(testTable(), texts));
+        EXPECT_NO_THROW(rv::renderManPage(table, texts));
     } else {
-        expectDefinitionError([&] { rv::renderManPage(testTable(), texts); }, row.error);
+        expectDefinitionError([&] { rv::renderManPage(table, texts); }, row.error);
     }
 }
 
