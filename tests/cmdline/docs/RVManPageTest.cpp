@@ -22,7 +22,7 @@ const ManTextCase manTextCases[] = {
     {{"lineBreakCannotStartARequest"}, "a\n.SH b\t\x7f", "a .SH b  "},
     {{"innerDotsAndQuotesStay"}, "a.b 'c' \"d\"", "a.b 'c' \"d\""},
     {{"nonAsciiAsGroffEscapes"}, "na\u00efve \u2192 \U0001f600 \U0010ffff", "na\\[u00EF]ve \\[u2192] \\[u1F600] \\[u10FFFF]"},
-    {{"notUtf8AsQuestionMarks"}, "\xff\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80" "a\xe2\x86", "??????????a??"},
+    {{"notUtf8AsQuestionMarks"}, "\xff\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80\xe0\x80\xaf" "a\xe2\x86", "?????????????a??"},
     {{"c1ControlIsASpace"}, "a\xc2\x85\xc2\x9f\xc2\xa0", "a  \\[u00A0]"},
 };
 // clang-format on
@@ -248,7 +248,7 @@ TEST(ManPage, operandsAndRangesThroughTheTools)
     const ShellFolder folder;
     folder.write("hexcut.1", page);
     EXPECT_EQ(folder.run("groff -man -ww -z hexcut.1"), std::vector<std::string>{});
-    EXPECT_EQ(folder.run("mandoc -Tlint -W warning hexcut.1"), std::vector<std::string>{});
+    EXPECT_EQ(folder.run("mandoc -Tlint -W all hexcut.1"), std::vector<std::string>{});
     EXPECT_EQ(folder.run("groff -man -Tutf8 hexcut.1 | grep -c -e 'cuts \u201chex\u201d$' "
                          "-e '^ *na\u00efve grouping \u2192 one bucket per SLS$'"),
               std::vector<std::string>{"2"});
@@ -304,7 +304,9 @@ const ExampleCase exampleCases[] = {
     {{"outOfRange"}, "hexcut -n 0 a", "example 1: hexcut: invalid argument '0' for '--count'", true},
     {{"notAChoice"}, "hexcut -o jsno a", "example 1: hexcut: invalid argument 'jsno' for '--format'", true},
     {{"expansionsAsAcceptedValues"}, "hexcut -n \"$n\" --count=$n -n$n -o $f --format=$f -vo$f \"$@\"", "", true},
-    {{"expansionAfterAValueIsAnOperand"}, "hexcut -c -o $f", "", true},
+    {{"expansionAfterAValueIsAnOperand"}, "hexcut -c -n $f", "", true},
+    {{"expansionAfterAJoinedValueIsAnOperand"}, "hexcut -ocsv $f", "", true},
+    {{"nestedParentheses"}, "tl -f $((1+(2))) --bogus", "example 1: tl: unrecognized option '--bogus'"},
 };
 // clang-format on
 
