@@ -545,8 +545,7 @@ void appendExitStatus(std::string& page, const RVOptionTable& table)
             wrongs.emplace_back("a word that no operand takes");
         }
     }
-    status(RVExitStatus::usageError,
-           "the command line is wrong: " + listOf(wrongs, wrongs.size() > 2 ? ", or " : " or "));
+    status(RVExitStatus::usageError, "the command line is wrong: " + listOf(wrongs, ", or "));
 }
 
 // The character outside ASCII that text starts with as groff's \\[uXXXX]

@@ -186,11 +186,11 @@ struct OperandPageCase : NamedRow<OperandPageCase>
 
 // clang-format off
 const OperandPageCase operandPageCases[] = {
-    {{"oneOrMore"}, {"FILE..."}, false, {"\\fBtl\\fR [\\fIOPTION\\fR]... \\fIFILE\\fR...\n.SH", ".SH OPERANDS .TP \\fIFILE\\fR... help of FILE... .SH \"COMMAND LINE\"", "in the order of the synopsis: \\fIFILE\\fR... takes one or more. Too few words for them is an error. .PP Options may stand before, between and after the operands. Every word after \\fB\\-\\-\\fR, which ends the options, is an operand, even one that starts with a dash, and so is a lone \\fB\\-\\fR,", "takes none, or a missing operand .SH"}, {"takes no operands", "no operand takes", "accept", "several", "optional"}},
+    {{"oneOrMore"}, {"FILE..."}, false, {"\\fBtl\\fR [\\fIOPTION\\fR]... \\fIFILE\\fR...\n.SH", ".SH OPERANDS .TP \\fIFILE\\fR... help of FILE... .SH \"COMMAND LINE\"", "in the order of the synopsis: \\fIFILE\\fR... takes one or more. Too few words for them is an error. .PP Options may stand before, between and after the operands. Every word after \\fB\\-\\-\\fR, which ends the options, is an operand, even one that starts with a dash, and so is a lone \\fB\\-\\fR,", "takes none, or a missing operand .SH", "If \\fB\\-\\-help\\fR stands on the line as an option, it is acted on"}, {"takes no operands", "no operand takes", "accept", "several", "optional", "first of them"}},
     {{"anyNumber"}, {"[FILE]..."}, true, {"[\\fIFILE\\fR]... takes any number. .PP Options", "refuses any other value", "takes none, or a value that the option does not accept .SH"}, {"Too few", "none of them", "operand ."}},
     {{"oneThenOptional"}, {"SOURCE", "[DEST]"}, false, {"\\fISOURCE\\fR takes exactly one and [\\fIDEST\\fR] takes at most one. Too few words for them is an error, and so is a word that none of them takes.", "a missing operand, or a word that no operand takes .SH"}, {"several", "optional"}},
     {{"optionalFirst"}, {"[FIRST]", "LAST"}, false, {"An optional operand takes a word only when enough remain for the operands after it."}, {"several"}},
-    {{"severalFirst"}, {"SOURCE...", "DEST"}, false, {"An operand that takes several words takes all but those that the operands after it need. Too few words for them is an error. .PP"}, {"optional"}},
+    {{"severalFirst"}, {"SOURCE...", "MIDDLE", "DEST"}, false, {"An operand that takes several words takes all but those that the operands after it need. Too few words for them is an error. .PP"}, {"optional"}},
     {{"noOperand"}, {}, true, {"\\fBtl\\fR takes no operands", "does not accept, or a word that is not an option"}, {"OPERANDS", "synopsis"}},
 };
 // clang-format on
@@ -200,9 +200,10 @@ using OperandPageCases = testing::TestWithParam<OperandPageCase>;
 TEST_P(OperandPageCases, statesTheRules)
 {
     std::vector<RVDefinition> definitions = {
+        {{"name", "help"}, {"long", "--help"}, {"help", "help"}},
         {{"name", "count"}, {"long", "--count"}, {"argument", "N"}, {"help", "count"}}};
     if (GetParam().checksValues) {
-        definitions.front()["accepts"] = "integer";
+        definitions.back()["accepts"] = "integer";
     }
     for (const char* operand : GetParam().operands) {
         const std::string name = operand[0] == '[' ? operand + 1 : operand;
@@ -257,8 +258,13 @@ TEST(ManPage, operandsAndRangesThroughTheTools)
 struct ExampleCase : NamedRow<ExampleCase>
 {
     std::string command;
-    std::string error;         // empty when the example is accepted
-    bool withOperands = false; // run against operandTable() rather than testTable()
+    std::string error; // empty when the example is accepted
+    enum Table
+    {
+        test,
+        operands,
+        checksOnly
+    } table = test; // operandTable() or it without operands
 };
 
 // clang-format off
@@ -299,13 +305,15 @@ const ExampleCase exampleCases[] = {
     {{"openBackquote"}, "tl -f `ls", "example 1: a backquote is not closed"},
     {{"trailingBackslash"}, "tl -q \\", "example 1: it ends with a backslash"},
     {{"redirectionWithoutTarget"}, "tl -q > | less", "example 1: a redirection without a target"},
-    {{"operandsAmongOptions"}, "hexcut a.hex -n 5 'b c.hex' -o csv -- -d.hex -", "", true},
-    {{"missingOperand"}, "hexcut -n 5 2>/dev/null", "example 1: hexcut: missing FILE operand", true},
-    {{"outOfRange"}, "hexcut -n 0 a", "example 1: hexcut: invalid argument '0' for '--count'", true},
-    {{"notAChoice"}, "hexcut -o jsno a", "example 1: hexcut: invalid argument 'jsno' for '--format'", true},
-    {{"expansionsAsAcceptedValues"}, "hexcut -n \"$n\" --count=$n -n$n -o $f --format=$f -vo$f \"$@\"", "", true},
-    {{"expansionAfterAValueIsAnOperand"}, "hexcut -c -n $f", "", true},
-    {{"expansionAfterAJoinedValueIsAnOperand"}, "hexcut -ocsv $f", "", true},
+    {{"operandsAmongOptions"}, "hexcut a.hex -n 5 'b c.hex' -o csv -- -d.hex -", "", ExampleCase::operands},
+    {{"missingOperand"}, "hexcut -n 5 2>/dev/null", "example 1: hexcut: missing FILE operand", ExampleCase::operands},
+    {{"outOfRange"}, "hexcut -n 0 a", "example 1: hexcut: invalid argument '0' for '--count'", ExampleCase::operands},
+    {{"notAChoice"}, "hexcut -o jsno a", "example 1: hexcut: invalid argument 'jsno' for '--format'", ExampleCase::operands},
+    {{"expansionsAsAcceptedValues"}, "hexcut -n \"$n\" --count=$n -n$n -o $f --format=$f -vo$f -n `echo 5` \"$@\"", "", ExampleCase::operands},
+    {{"expansionAfterAValueIsNoValue"}, "hexcut -c -n $f", "example 1: hexcut: extra operand '$f'", ExampleCase::checksOnly},
+    {{"expansionAfterAJoinedValueIsNoValue"}, "hexcut -ocsv $f", "example 1: hexcut: extra operand '$f'", ExampleCase::checksOnly},
+    {{"tabsSeparate"}, "tl\t-q\t-h", ""},
+    {{"dollarQuoteInDoubleQuotes"}, "tl -f \"a $'b\" -q", ""},
     {{"nestedParentheses"}, "tl -f $((1+(2))) --bogus", "example 1: tl: unrecognized option '--bogus'"},
 };
 // clang-format on
@@ -316,7 +324,13 @@ TEST_P(ExampleCases, isCheckedAgainstTheTable)
 {
     const ExampleCase& row = GetParam();
     const RVManPageTexts texts{"does it", {}, {{row.command, ""}}, ""};
-    const RVOptionTable table = row.withOperands ? operandTable() : testTable();
+    std::vector<RVDefinition> checksOnly = operandDefinitions();
+    checksOnly.pop_back();
+    const RVOptionTable table =
+        row.table == ExampleCase::test ? testTable()
+        : row.table == ExampleCase::operands
+            ? operandTable()
+            : RVOptionTable(std::move(checksOnly), {{"executable", "hexcut"}, {"version", "1"}});
     if (row.error.empty()) {
         EXPECT_NO_THROW(rv::renderManPage(table, texts));
     } else {
