@@ -239,7 +239,10 @@ TEST(ManPage, operandsAndRangesThroughTheTools)
     }
     const RVOptionTable table(std::move(definitions), {{"executable", "hexcut"}, {"version", "1"}});
     const std::string page =
-        rv::renderManPage(table, {"cuts \u201chex\u201d", {}, {}, "2026-01-02"});
+        rv::renderManPage(table, {"cuts \u201chex\u201d",
+                                  {},
+                                  {{"hexcut -n 5 -o csv 'a b.hex' \"$d\"/*.hex | less", ""}},
+                                  "2026-01-02"});
     for (const char* text :
          {"stops after N packets\n.br\nThe value is an integer from 1 to 1000.\n",
           "The value is one of \\fBtext\\fR, \\fBcsv\\fR or \\fBjson\\fR.\n", "of at most \\-1.\n",
