@@ -2,6 +2,8 @@
 
 #include "cmdline/RVChoiceList.hpp"
 #include "cmdline/RVInteger.hpp"
+#include "cmdline/RVMessageText.hpp"
+#include "cmdline/RVUtf8.hpp"
 
 #include <algorithm>
 #include <array>
@@ -15,7 +17,8 @@ namespace {
 {
     std::string message = std::string(what) + " definition " + std::to_string(index + 1);
     if (!name.empty()) {
-        message.append(" ('").append(name).append("')");
+        // Escaped: a name that breaks the name rule may hold anything.
+        message.append(" ('").append(rv::detail::escaped(name)).append("')");
     }
     message.append(": ").append(problem);
     throw RVDefinitionError(message);
@@ -136,36 +139,74 @@ bool isStandardName(std::string_view name)
     return name == "help" || name == "version" || name == "verbose";
 }
 
+// The rule that a text breaks, for its message: built apart from the check,
+// which every start runs and which finds no fault.
+[[gnu::noinline, gnu::cold]] std::string textRule(std::string_view key,
+                                                  rv::detail::RVTextFault fault)
+{
+    std::string rule = "'";
+    rule.append(key).append("' ");
+    rule.append(fault.kind == rv::detail::RVTextFault::Kind::notUtf8 ? "is not valid UTF-8"
+                                                                     : "holds a control character");
+    rule.append(" at byte ").append(std::to_string(fault.offset + 1));
+    return rule;
+}
+
+// Every text that a person reads is written raw into the help screen, the
+// man page and the completion scripts, where a newline, an escape or a byte
+// that is not UTF-8 would break them: one pass over the text tells, and
+// failWith is given the rule that it breaks.
+template <class FailWith>
+void checkText(std::string_view key, std::string_view text, const FailWith& failWith)
+{
+    const rv::detail::RVTextFault fault = rv::detail::findTextFault(text);
+    if (fault.kind != rv::detail::RVTextFault::Kind::none) {
+        failWith(textRule(key, fault));
+    }
+}
+
 constexpr std::string_view nameRule = "'name' must be lower-case letters and digits, in words "
                                       "joined by single hyphens";
 
-// "integer", "integer MIN..MAX", "integer MIN.." or "integer ..MAX".
-bool readIntegerCheck(std::string_view accepts, RVValueCheck& check)
+// "integer", "integer MIN..MAX", "integer MIN.." or "integer ..MAX": null
+// when accepts is one of them, else the rule that it breaks.
+const char* readIntegerCheck(std::string_view accepts, RVValueCheck& check)
 {
     using rv::detail::RVIntegerReading;
+    constexpr const char* form =
+        "'accepts' must be \"choice\", \"integer\" or \"integer MIN..MAX\" "
+        "(either bound may be left out)";
     if (accepts == "integer") {
-        return true;
+        return nullptr;
     }
     constexpr std::string_view prefix = "integer ";
     if (!accepts.starts_with(prefix)) {
-        return false;
+        return form;
     }
     const std::string_view range = accepts.substr(prefix.size());
     const std::size_t dots = range.find("..");
     if (dots == std::string_view::npos) {
-        return false;
+        return form;
     }
-    const auto bound = [](std::string_view text, std::optional<std::int64_t>& into) {
-        if (text.empty()) {
-            return true;
+    const char* problem = nullptr;
+    const auto bound = [&](std::string_view text, std::optional<std::int64_t>& into) {
+        if (text.empty() || problem != nullptr) {
+            return;
         }
         const RVIntegerReading reading = rv::detail::readInteger(text);
+        if (reading.status == RVIntegerReading::Status::notAnInteger) {
+            problem = form;
+        } else if (reading.status == RVIntegerReading::Status::outOfRange) {
+            problem = "'accepts': a bound is past the signed 64-bit range";
+        }
         into = reading.value;
-        return reading.status == RVIntegerReading::Status::ok;
     };
-    return bound(range.substr(0, dots), check.minimum) &&
-           bound(range.substr(dots + 2), check.maximum) &&
-           (!check.minimum || !check.maximum || *check.minimum <= *check.maximum);
+    bound(range.substr(0, dots), check.minimum);
+    bound(range.substr(dots + 2), check.maximum);
+    if (problem == nullptr && check.minimum && check.maximum && *check.minimum > *check.maximum) {
+        problem = "'accepts': MIN is greater than MAX";
+    }
+    return problem;
 }
 
 RVValueCheck readCheck(std::size_t index, std::string_view name,
@@ -188,10 +229,8 @@ RVValueCheck readCheck(std::size_t index, std::string_view name,
         return check;
     }
     check.kind = RVValueCheck::Kind::integer;
-    if (!readIntegerCheck(*accepts, check)) {
-        fail(index, name,
-             "'accepts' must be \"choice\", \"integer\" or \"integer MIN..MAX\" (either bound may "
-             "be left out; MIN <= MAX, both within 64 bits)");
+    if (const char* problem = readIntegerCheck(*accepts, check)) {
+        fail(index, name, problem);
     }
     return check;
 }
@@ -213,6 +252,8 @@ RVOptionSpec readOption(const Texts& texts, std::string_view name, std::size_t i
     if (help->empty()) {
         fail(index, name, "'help' is empty");
     }
+    const auto optionFail = [&](std::string_view problem) { fail(index, name, problem); };
+    checkText("help", *help, optionFail);
     const auto& shortForm = texts.byKey[shortKey];
     if (shortForm &&
         (shortForm->size() != 2 || (*shortForm)[0] != '-' || !isAsciiAlnum((*shortForm)[1]))) {
@@ -221,6 +262,9 @@ RVOptionSpec readOption(const Texts& texts, std::string_view name, std::size_t i
     const auto& argument = texts.byKey[argumentKey];
     if (argument && argument->empty()) {
         fail(index, name, "'argument' is empty");
+    }
+    if (argument) {
+        checkText("argument", *argument, optionFail);
     }
     if (argument && rv::detail::isChoiceList(*argument)) {
         if (const char* problem = rv::detail::readChoiceList(*argument, nullptr)) {
@@ -283,6 +327,7 @@ RVOperandSpec readOperand(const Texts& texts, std::string_view name, std::size_t
     if (help->empty()) {
         operandFail("'help' is empty");
     }
+    checkText("help", *help, operandFail);
     operand.help = *help;
     return operand;
 }
@@ -291,14 +336,21 @@ RVAppInfo readApp(const RVDefinition& definition)
 {
     const auto texts = readTexts<appKeyCount>(definition, appKeyOf);
     if (texts.unknownKey) {
-        throw RVDefinitionError("app definition: unknown key '" + std::string(*texts.unknownKey) +
-                                "'");
+        throw RVDefinitionError("app definition: unknown key " + rv::quoted(*texts.unknownKey));
     }
     RVAppInfo app{texts.byKey[versionKey].value_or(""), texts.byKey[executableKey].value_or(""),
                   texts.byKey[runAsKey].value_or(""), texts.byKey[copyrightKey].value_or("")};
     if (app.executable.empty() || app.version.empty()) {
         throw RVDefinitionError("app definition: 'executable' and 'version' are required");
     }
+    // run-as is the name the program was invoked by, whatever it holds:
+    // messages escape it, and the program must start under any name.
+    const auto appFail = [](std::string_view problem) {
+        throw RVDefinitionError("app definition: " + std::string(problem));
+    };
+    checkText("version", app.version, appFail);
+    checkText("executable", app.executable, appFail);
+    checkText("copyright", app.copyright, appFail);
     return app;
 }
 
@@ -316,7 +368,7 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
         const auto texts = readTexts<optionKeyCount>(definitions_[index], optionKeyOf);
         const std::string_view name = texts.byKey[nameKey].value_or("");
         if (texts.unknownKey) {
-            fail(index, name, "unknown key '" + std::string(*texts.unknownKey) + "'");
+            fail(index, name, "unknown key " + rv::quoted(*texts.unknownKey));
         }
         if (!isWellFormedName(name)) {
             fail(index, name, nameRule);

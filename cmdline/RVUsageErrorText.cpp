@@ -62,9 +62,13 @@ std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUs
     }
 }
 
-// It names the tool as the first line does, so that it can be run as shown.
-std::string tryHelpLine(const std::string& name)
+// It names the tool as the first line does, so that it can be run as shown;
+// a table without the help option has nothing to point to.
+std::string tryHelpLine(const RVOptionTable& table, const std::string& name)
 {
+    if (table.helpIndex() == RVOptionTable::none) {
+        return {};
+    }
     return "Try '" + name + " --help' for more information.\n";
 }
 
@@ -78,7 +82,7 @@ std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError&
     if (const auto forms = suggestions(table, error); !forms.empty()) {
         text += prefix + "did you mean " + detail::listOfQuoted(forms) + "?\n";
     }
-    return text + tryHelpLine(name);
+    return text + tryHelpLine(table, name);
 }
 
 std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_view message)
@@ -86,5 +90,5 @@ std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_vie
     const std::string name = detail::messageName(table);
     std::string text = name;
     text.append(": ").append(message).append("\n");
-    return text + tryHelpLine(name);
+    return text + tryHelpLine(table, name);
 }
