@@ -1,26 +1,13 @@
 #include "cmdline/RVUtf8.hpp"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
 namespace {
 
-constexpr std::uint64_t everyByte(unsigned char byte)
-{
-    return 0x0101010101010101ULL * byte;
-}
-
-// Whether the eight bytes are all printable ASCII (0x20..0x7e): none has
-// its high bit set, none is below 0x20 (subtracting 0x20 from each would
-// borrow) and none is 0x7f (adding 1 to it would carry into the high bit).
-// With no high bit set, no byte's sum or difference reaches its neighbour's
-// before the first such byte, which is what decides.
-bool allPrintableAscii(const char* bytes)
-{
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes, sizeof word);
-    return ((word | (word - everyByte(0x20)) | (word + everyByte(0x01))) & everyByte(0x80)) == 0;
-}
+using rv::detail::loadBytes;
+using rv::detail::nonPrintableBits;
 
 } // namespace
 
@@ -30,8 +17,8 @@ rv::detail::RVTextFault rv::detail::findTextFault(std::string_view text)
     constexpr std::size_t wordSize = sizeof(std::uint64_t);
     std::size_t index = 0;
     while (index < text.size()) {
-        // Most texts are printable ASCII, eight bytes of which are told at once.
-        if (text.size() - index >= wordSize && allPrintableAscii(text.data() + index)) {
+        if (text.size() - index >= wordSize &&
+            nonPrintableBits(loadBytes<std::uint64_t>(text.data() + index)) == 0) {
             index += wordSize;
             continue;
         }

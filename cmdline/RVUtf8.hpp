@@ -3,7 +3,10 @@
 // which must be, and in the texts file of a man page.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace rv::detail {
@@ -74,5 +77,86 @@ RVTextFault findTextFault(std::string_view text);
 // The offset of the first byte of text that starts no well-formed UTF-8
 // sequence, or npos when it is all UTF-8. Control characters are allowed.
 std::size_t findInvalidUtf8(std::string_view text);
+
+inline constexpr std::uint64_t everyByte(unsigned char byte)
+{
+    return 0x0101010101010101ULL * byte;
+}
+
+// Whether the eight bytes are all printable ASCII: none has its high bit
+// set, none is below 0x20 (subtracting 0x20 from each would borrow) and
+// none is 0x7f (adding 1 to it would carry into the high bit). With no high
+// bit set, no byte's difference or sum reaches its neighbour before the
+// first faulty byte, which is what decides.
+inline constexpr std::uint64_t nonPrintableBits(std::uint64_t word)
+{
+    return (word | (word - everyByte(0x20)) | (word + everyByte(0x01))) & everyByte(0x80);
+}
+
+template <class Word> inline Word loadBytes(const char* bytes)
+{
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Sixteen bytes, which the compiler keeps in one vector register. Adding 1
+// to each, with wrap-around, moves printable ASCII (0x20..0x7e) to
+// 0x21..0x7f, above 0x20 as a signed byte, and every other byte to 0x20 or
+// below: 0x00..0x1f to 0x01..0x20, 0x7f..0xfe to the negative numbers and
+// 0xff to 0. One add and one compare tell sixteen bytes.
+using Block = unsigned char __attribute__((vector_size(16)));
+using SignedBlock = signed char __attribute__((vector_size(16)));
+
+inline SignedBlock printable(Block block)
+{
+    return reinterpret_cast<SignedBlock>(block + 1) > 0x20;
+}
+
+// Tells whether every text given to it is printable ASCII (U+0020..U+007E),
+// and so free of any fault that findTextFault looks for. It is what every
+// start runs over the texts of a tool's table, so it keeps to the bytes: a
+// text is taken sixteen bytes at a time, its last block overlapping the one
+// before it rather than a loop over the bytes left, and nothing is decided
+// until the answer is asked for, once for the whole table. Only when some
+// text is not printable ASCII are the texts looked at one by one.
+class RVPrintableScan
+{
+public:
+    void add(std::string_view text)
+    {
+        const char* const data = text.data();
+        const std::size_t size = text.size();
+        if (size >= sizeof(Block)) {
+            blocks_ &= printable(loadBytes<Block>(data + size - sizeof(Block)));
+            for (std::size_t index = 0; index + sizeof(Block) < size; index += sizeof(Block)) {
+                blocks_ &= printable(loadBytes<Block>(data + index));
+            }
+        } else if (size >= sizeof(std::uint64_t)) {
+            words_ |= nonPrintableBits(loadBytes<std::uint64_t>(data)) |
+                      nonPrintableBits(loadBytes<std::uint64_t>(data + size - 8));
+        } else if (size >= sizeof(std::uint32_t)) {
+            // Two overlapping halves make one word of eight bytes.
+            const std::uint64_t low = loadBytes<std::uint32_t>(data);
+            const std::uint64_t high = loadBytes<std::uint32_t>(data + size - 4);
+            words_ |= nonPrintableBits(low | high << 32);
+        } else {
+            for (const char c : text) {
+                words_ |= static_cast<unsigned char>(c - 0x20) >= 0x5f ? everyByte(0x80) : 0;
+            }
+        }
+    }
+
+    bool allPrintable() const
+    {
+        const auto halves =
+            loadBytes<std::array<std::uint64_t, 2>>(reinterpret_cast<const char*>(&blocks_));
+        return (halves[0] & halves[1]) == ~std::uint64_t(0) && words_ == 0;
+    }
+
+private:
+    SignedBlock blocks_ = ~SignedBlock{}; // every byte 0xff while all are printable
+    std::uint64_t words_ = 0;             // nonPrintableBits of the shorter texts
+};
 
 } // namespace rv::detail
