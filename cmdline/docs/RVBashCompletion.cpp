@@ -7,7 +7,24 @@
 
 namespace {
 
-using rv::detail::shellQuoted;
+// The text as one bash word: in single quotes, as rv::detail::shellQuoted
+// writes it, or in double quotes with every special character escaped when
+// it holds a $ or a backquote, which shellcheck takes in single quotes for
+// a mistake.
+std::string shellQuoted(std::string_view text)
+{
+    if (text.find_first_of("$`") == std::string_view::npos) {
+        return rv::detail::shellQuoted(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (std::string_view("$`\"\\").find(c) != std::string_view::npos) {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + '"';
+}
 
 // Every form of the option, short first: "-f", "--filter".
 std::string formsOf(const RVOptionSpec& option, std::string_view separator)
