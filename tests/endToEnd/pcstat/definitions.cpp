@@ -11,6 +11,7 @@ RVToolDefinitions rvToolDefinitions()
             {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
             {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the version"}},
             {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "tells how the command line was read"}},
+            {{"name", "dry-run"}, {"long", "--dry-run"}, {"help", "reads nothing"}},
             {{"name", "cache"}, {"long", "--cache"}, {"argument", "filename"}, {"help", "keeps results in a file"}},
             {{"name", "filter"}, {"short", "-f"}, {"long", "--filter"}, {"argument", "filename"}, {"help", "reads a filter"}},
             {{"name", "count"}, {"short", "-n"}, {"long", "--count"}, {"argument", "N"}, {"accepts", "integer 1.."}, {"help", "stops after N packets"}},
