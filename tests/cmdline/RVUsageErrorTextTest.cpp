@@ -62,6 +62,7 @@ const UsageErrorCase usageErrorCases[] = {
     {{"missingOperand"}, {"-n", "5"}, "hexcut: missing FILE operand\n", "hexcut", checkedTable},
     {{"noHelpNoTryLine"}, {"a", "b"}, "t: extra operand 'b'\n", "t", [](const char* runAs) { return RVOptionTable({{{"name", "in"}, {"operand", "[IN]"}, {"help", "h"}}}, {{"version", "1"}, {"executable", "t"}, {"run-as", runAs}}); }},
     {{"closeChoice"}, {"-o", "jsno", "a"}, "hexcut: invalid argument 'jsno' for '--format'\nhexcut: did you mean 'json'?\nhexcut: valid arguments are 'text', 'csv' or 'json'\n", "hexcut", checkedTable},
+    {{"prefixOfAChoice"}, {"a", "-oc"}, "hexcut: invalid argument 'c' for '--format'\nhexcut: did you mean 'csv'?\nhexcut: valid arguments are 'text', 'csv' or 'json'\n", "hexcut", checkedTable},
     {{"noChoiceClose"}, {"a", "--format=x\ty"}, "hexcut: invalid argument 'x\\ty' for '--format'\nhexcut: valid arguments are 'text', 'csv' or 'json'\n", "hexcut", checkedTable},
     {{"integerRangeNamedByLongForm"}, {"-n", "ten", "a"}, "hexcut: invalid argument 'ten' for '--count': expected an integer from 1 to 1000\n", "hexcut", checkedTable},
     {{"integerAtLeast"}, {"--least", "0"}, "hexcut: invalid argument '0' for '--least': expected an integer of at least 1\n", "hexcut", checkedTable},
