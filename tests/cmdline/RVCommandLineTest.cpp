@@ -24,6 +24,16 @@ TEST(CommandLine, usageErrorExitsWithTwo)
     const ArgumentVector latin1Name("./t\xe9", {});
     EXPECT_EQ(commandLineFor(latin1Name).usageErrorText("cannot read " + rv::quoted("caf\xe9")),
               "./t\\xe9: cannot read 'caf\\xe9'\nTry './t\\xe9 --help' for more information.\n");
+    // A tool without the help option: the error line alone, both from the
+    // parser and from the tool.
+    std::vector<RVDefinition> withoutHelp = testDefinitions();
+    withoutHelp.erase(withoutHelp.begin());
+    const ArgumentVector unknown("./tl", {"-x"});
+    const RVCommandLine noHelp(withoutHelp, testApp("./tl"), unknown.argc(), unknown.argv());
+    EXPECT_EQ(noHelp.standardOutcome().text, "./tl: invalid option -- 'x'\n");
+    EXPECT_EQ(noHelp.usageErrorText("no captures"), "./tl: no captures\n");
+    EXPECT_EXIT(noHelp.exitWithUsageError("no captures"), testing::ExitedWithCode(2),
+                "^\\./tl: no captures\n$");
 }
 
 // Out of memory the message names the service's tool, and before any service

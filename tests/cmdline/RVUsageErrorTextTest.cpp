@@ -10,6 +10,7 @@ struct UsageErrorCase : NamedRow<UsageErrorCase>
     std::string firstLines;         // before the closing "Try ..." line, which names the
                                     // tool as they do
     const char* runAs = "tl";
+    bool withoutHelpOption = false; // then nothing to point to: no "Try ..." line
 };
 
 // clang-format off
@@ -48,6 +49,9 @@ const UsageErrorCase usageErrorCases[] = {
     {{"prefixedWithInvocationName"}, {"-x"}, "/usr/bin/tl: invalid option -- 'x'\n", "/usr/bin/tl"},
     {{"executableWithoutInvocationName"}, {"-x"}, "tl: invalid option -- 'x'\n", ""},
     {{"invocationNameEscaped"}, {"-x"}, "./t\\xe9\\n: invalid option -- 'x'\n", "./t\xe9\n"},
+    {{"noHelpOptionErrorLineAlone"}, {"-x"}, "tl: invalid option -- 'x'\n", "tl", true},
+    {{"noHelpOptionSuggestionKept"}, {"--fiel"}, "tl: unrecognized option '--fiel'\ntl: did you mean '--file'?\n", "tl", true},
+    {{"noHelpOptionHelpIsUnknown"}, {"--help"}, "tl: unrecognized option '--help'\n", "tl", true},
 };
 // clang-format on
 
@@ -56,13 +60,18 @@ using UsageErrorCases = testing::TestWithParam<UsageErrorCase>;
 TEST_P(UsageErrorCases, saysWhatWhereAndWhatNext)
 {
     const UsageErrorCase& row = GetParam();
-    const RVOptionTable table = testTable(row.runAs);
+    std::vector<RVDefinition> definitions = testDefinitions();
+    if (row.withoutHelpOption) {
+        definitions.erase(definitions.begin());
+    }
+    const RVOptionTable table(std::move(definitions), testApp(row.runAs));
     const ArgumentVector arguments("tl", row.words);
     const RVParseResult result = rv::parseArguments(table, arguments.afterProgramName());
     ASSERT_TRUE(result.error);
     const std::string name = row.firstLines.substr(0, row.firstLines.find(": "));
-    EXPECT_EQ(rv::renderUsageError(table, *result.error),
-              row.firstLines + "Try '" + name + " --help' for more information.\n");
+    const std::string tryLine =
+        row.withoutHelpOption ? "" : "Try '" + name + " --help' for more information.\n";
+    EXPECT_EQ(rv::renderUsageError(table, *result.error), row.firstLines + tryLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(UsageError, UsageErrorCases, testing::ValuesIn(usageErrorCases), rowName);
