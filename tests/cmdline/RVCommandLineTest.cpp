@@ -1,6 +1,7 @@
 #include "tests/testSupport.hpp"
 #include <varnock/cmdline/RVCommandLine.hpp>
 
+#include <cerrno>
 #include <memory>
 #include <new>
 
@@ -43,6 +44,14 @@ TEST(CommandLine, memoryExhaustedNamesTheTool)
     const auto runOutOfMemory = [] { std::get_new_handler()(); };
     EXPECT_EXIT(runOutOfMemory(), testing::ExitedWithCode(1),
                 "^varnock_tests: memory exhausted\n$");
+    // Started under a name that is not printable ASCII: every such byte escaped.
+    const auto underOtherName = [&] {
+        static char name[] = "t\xc3\xa9\x7f\x1b";
+        program_invocation_short_name = name;
+        runOutOfMemory();
+    };
+    EXPECT_EXIT(underOtherName(), testing::ExitedWithCode(1),
+                "^t\\\\xc3\\\\xa9\\\\x7f\\\\x1b: memory exhausted\n$");
     const ArgumentVector arguments("./t\xe9", {});
     {
         const RVCommandLine commandLine = commandLineFor(arguments);

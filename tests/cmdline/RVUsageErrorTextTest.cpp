@@ -38,6 +38,7 @@ const UsageErrorCase usageErrorCases[] = {
     {{"operandAfterDoubleDash"}, {"--", "--help"}, "tl: extra operand '--help'\n"},
     {{"controlCharactersEscaped"}, {"a\nb\x1b[2J"}, "tl: extra operand 'a\\nb\\x1b[2J'\n"},
     {{"spaceKeptTabEscaped"}, {"a b\tc"}, "tl: extra operand 'a b\\tc'\n"},
+    {{"deleteEscaped"}, {"a\x7f"}, "tl: extra operand 'a\\x7f'\n"},
     {{"latin1Escaped"}, {"caf\xe9"}, "tl: extra operand 'caf\\xe9'\n"},
     {{"utf8KeptAsTyped"}, {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"}, "tl: extra operand 'caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80'\n"},
     {{"utf8EdgesKept"}, {"\xc2\xa0\xed\x9f\xbf\xee\x80\x80\xf4\x8f\xbf\xbf"}, "tl: extra operand '\xc2\xa0\xed\x9f\xbf\xee\x80\x80\xf4\x8f\xbf\xbf'\n"},
