@@ -92,7 +92,7 @@ std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUs
 }
 
 // It names the tool as the first line does, so that it can be run as shown;
-// a tool without --help has no such line.
+// a table without the help option has nothing to point to.
 std::string tryHelpLine(const RVOptionTable& table, const std::string& name)
 {
     if (table.helpIndex() == RVOptionTable::none) {

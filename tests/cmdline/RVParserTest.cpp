@@ -1,9 +1,9 @@
 #include "cmdline/RVParser.hpp"
 #include "tests/testSupport.hpp"
 
-#include <cctype>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -17,9 +17,22 @@ struct ParseCase : NamedRow<ParseCase>
     std::optional<RVStandardAction> action = std::nullopt;
     std::optional<Kind> error = std::nullopt;
     std::string errorWord = "";
+    RVOptionTable (*table)() = [] { return testTable(); };
 };
 
 // clang-format off
+RVOptionTable hexcut() { return operandTable(); }
+// Operands by name and placeholder beside -q and an integer -n without bounds.
+RVOptionTable withOperands(std::initializer_list<std::pair<const char*, const char*>> operands)
+{
+    std::vector<RVDefinition> definitions = {{{"name", "q"}, {"short", "-q"}, {"long", "--q"}, {"help", "h"}},
+        {{"name", "n"}, {"short", "-n"}, {"long", "--n"}, {"argument", "N"}, {"accepts", "integer"}, {"help", "h"}}};
+    for (const auto& [name, placeholder] : operands) {
+        definitions.push_back({{"name", name}, {"operand", placeholder}, {"help", "h"}});
+    }
+    return RVOptionTable(definitions, {{"executable", "t"}, {"version", "1"}});
+}
+
 const ParseCase parseCases[] = {
     {{"empty"}, {}, {}},
     {{"shortWithNextWord"}, {"-f", "a"}, {{"file", texts({"a"})}}},
@@ -75,64 +88,36 @@ const ParseCase parseCases[] = {
     {{"optionAfterDoubleDash"}, {"--", "-h"}, {}, std::nullopt, Kind::extraOperand, "-h"},
     {{"firstErrorOnly"}, {"-x", "--bogus"}, {}, std::nullopt, Kind::invalidShortOption, "-x"},
     {{"operandBetweenOptions"}, {"-f", "a", "stray", "-fb"}, {{"file", texts({"a", "b"})}}, std::nullopt, Kind::extraOperand, "stray"},
-};
-// hexcut's table: file operands, a count from 1 to 1000 and a choice.
-const ParseCase operandParseCases[] = {
-    {{"operandsAmongOptions"}, {"a", "-n", "5", "b", "-ojson", "-", "--count=+7"}, {{"file", texts({"a", "b", "-"})}, {"count", V::list({V::number(5), V::number(7)})}, {"format", texts({"json"})}}},
-    {{"doubleDashMakesOperands"}, {"-c", "x", "--", "-n", "--help", "", "--"}, {{"cache", texts({"x"})}, {"file", texts({"-n", "--help", "", "--"})}}},
-    {{"valueIsNoOperand"}, {"-c", "a", "b"}, {{"cache", texts({"a"})}, {"file", texts({"b"})}}},
-    {{"missingOperand"}, {"-n", "3"}, {{"count", V::list({V::number(3)})}}, std::nullopt, Kind::missingOperand, "FILE"},
-    {{"missingAfterDoubleDash"}, {"--"}, {}, std::nullopt, Kind::missingOperand, "FILE"},
-    {{"helpWinsOverMissingOperand"}, {"-h"}, {{"help", V::number(1)}}, RVStandardAction::help},
-    {{"versionWinsOverMissingOperand"}, {"--version", "-o", "csv"}, {{"version", V::number(1)}, {"format", texts({"csv"})}}, RVStandardAction::version},
-    {{"otherErrorWinsOverMissing"}, {"-x"}, {}, std::nullopt, Kind::invalidShortOption, "-x"},
-    {{"operandNameIsNoOption"}, {"--file=a", "b"}, {{"file", texts({"b"})}}, std::nullopt, Kind::unknownOption, "--file=a"},
-    {{"countBounds"}, {"f", "-n1", "-n", "1000", "-n+0001"}, {{"file", texts({"f"})}, {"count", V::list({V::number(1), V::number(1000), V::number(1)})}}},
-    {{"countBelowRange"}, {"f", "--count", "-0"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "-0"},
-    {{"countAboveRange"}, {"--count=1001", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "1001"},
-    {{"countNotANumber"}, {"-n", "ten", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "ten"},
-    {{"countSignAlone"}, {"f", "-n+"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "+"},
-    {{"countEmpty"}, {"f", "--count="}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, ""},
-    {{"countSpaced"}, {"f", "-n", " 5"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, " 5"},
-    {{"choicesInOrder"}, {"-o", "csv", "--format=text", "f"}, {{"format", texts({"csv", "text"})}, {"file", texts({"f"})}}},
-    {{"choiceRefused"}, {"f", "--format", "jsno", "-ojson"}, {{"format", texts({"json"})}, {"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "jsno"},
-    {{"choiceNoteIsNoChoice"}, {"f", "-o(default)"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "(default)"},
-    {{"choiceCaseSensitive"}, {"f", "-oJSON"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "JSON"},
-    {{"firstErrorWins"}, {"-n", "0", "--bogus", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "0"},
-    {{"firstErrorBeforeCheck"}, {"--bogus", "-n", "0", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::unknownOption, "--bogus"},
-    {{"helpAfterInvalidValue"}, {"-n", "x", "-h"}, {{"help", V::number(1)}}, RVStandardAction::help, Kind::invalidValue, "x"},
-};
-
-struct SplitCase : NamedRow<SplitCase>
-{
-    std::vector<std::string> placeholders; // each operand's, named by its word in lower case
-    std::vector<std::string> words;
-    RVParams params;
-    std::optional<Kind> error = std::nullopt;
-    std::string errorWord = "";
-};
-
-// Beside the operands, -q and an integer -n without bounds.
-const SplitCase splitCases[] = {
-    {{"oneEach"}, {"SRC", "DEST"}, {"a", "b"}, {{"src", texts({"a"})}, {"dest", texts({"b"})}}},
-    {{"repeatableGivesTheLastAway"}, {"SOURCE...", "DEST"}, {"a", "-q", "b", "c"}, {{"source", texts({"a", "b"})}, {"dest", texts({"c"})}, {"q", V::number(1)}}},
-    {{"repeatableTakesOne"}, {"SOURCE...", "DEST"}, {"a", "b"}, {{"source", texts({"a"})}, {"dest", texts({"b"})}}},
-    {{"secondIsMissing"}, {"SOURCE...", "DEST"}, {"a"}, {{"source", texts({"a"})}}, Kind::missingOperand, "DEST"},
-    {{"firstIsMissing"}, {"[A]", "B", "C"}, {}, {}, Kind::missingOperand, "B"},
-    {{"optionalLeftWithout"}, {"[A]", "B"}, {"x"}, {{"b", texts({"x"})}}},
-    {{"optionalTakesOne"}, {"[A]", "B"}, {"x", "y"}, {{"a", texts({"x"})}, {"b", texts({"y"})}}},
-    {{"optionalsInOrder"}, {"[A]", "[B]", "C"}, {"x", "y"}, {{"a", texts({"x"})}, {"c", texts({"y"})}}},
-    {{"extraAfterOptionals"}, {"[A]", "B"}, {"x", "-q", "y", "z"}, {{"a", texts({"x"})}, {"b", texts({"y"})}, {"q", V::number(1)}}, Kind::extraOperand, "z"},
-    {{"anyNumberOfNone"}, {"[FILE]..."}, {"-q"}, {{"q", V::number(1)}}},
-    {{"optionalBeforeRepeatable"}, {"[A]", "B...", "C"}, {"v", "w", "x", "y"}, {{"a", texts({"v"})}, {"b", texts({"w", "x"})}, {"c", texts({"y"})}}},
-    {{"extraBeforeLaterError"}, {"A"}, {"x", "y", "-n", "z"}, {{"a", texts({"x"})}}, Kind::extraOperand, "y"},
-    {{"errorBeforeExtra"}, {"A"}, {"x", "--bad", "y"}, {{"a", texts({"x"})}}, Kind::unknownOption, "--bad"},
-    {{"valueBeforeExtra"}, {"A"}, {"-n", "z", "x", "y"}, {{"a", texts({"x"})}}, Kind::invalidValue, "z"},
-    {{"largestIntegers"}, {}, {"-n9223372036854775807", "-n", "-9223372036854775808"}, {{"n", V::list({V::number(INT64_MAX), V::number(INT64_MIN)})}}},
-    {{"pastLargest"}, {}, {"-n", "9223372036854775808"}, {}, Kind::invalidValue, "9223372036854775808"},
-    {{"pastSmallest"}, {}, {"-n-9223372036854775809"}, {}, Kind::invalidValue, "-9223372036854775809"},
-    {{"manyDigitsPastLargest"}, {}, {"-n", "+000000000000000000000000000001", "-n", "123456789012345678901234567890"}, {{"n", V::list({V::number(1)})}}, Kind::invalidValue, "123456789012345678901234567890"},
-    {{"noOperandsStaysExtra"}, {}, {"-n1", "x", "--bad"}, {{"n", V::list({V::number(1)})}}, Kind::extraOperand, "x"},
+    // hexcut's: operands FILE..., -n from 1 to 1000, -o one of text, csv and json, -c filename.
+    {{"operandsAmongOptions"}, {"a", "-n", "5", "b", "-ojson", "-", "--count=+7", "-c", "x", "y"}, {{"file", texts({"a", "b", "-", "y"})}, {"count", V::list({V::number(5), V::number(7)})}, {"format", texts({"json"})}, {"cache", texts({"x"})}}, std::nullopt, std::nullopt, "", hexcut},
+    {{"doubleDashMakesOperands"}, {"--", "-n", "--help", "", "--"}, {{"file", texts({"-n", "--help", "", "--"})}}, std::nullopt, std::nullopt, "", hexcut},
+    {{"missingOperand"}, {"-n", "3", "--"}, {{"count", V::list({V::number(3)})}}, std::nullopt, Kind::missingOperand, "FILE", hexcut},
+    {{"helpWinsOverMissingOperand"}, {"-o", "csv", "-h"}, {{"help", V::number(1)}, {"format", texts({"csv"})}}, RVStandardAction::help, std::nullopt, "", hexcut},
+    {{"otherErrorWinsOverMissing"}, {"--file=a"}, {}, std::nullopt, Kind::unknownOption, "--file=a", hexcut},
+    {{"countBounds"}, {"f", "-n1", "-n", "1000", "-n+0001"}, {{"file", texts({"f"})}, {"count", V::list({V::number(1), V::number(1000), V::number(1)})}}, std::nullopt, std::nullopt, "", hexcut},
+    {{"countBelowRange"}, {"f", "--count", "-0"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "-0", hexcut},
+    {{"countAboveRange"}, {"--count=1001", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "1001", hexcut},
+    {{"countNotANumber"}, {"-n", "ten", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "ten", hexcut},
+    {{"countSignAlone"}, {"f", "-n+"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "+", hexcut},
+    {{"choiceRefused"}, {"f", "--format", "jsno", "-ojson"}, {{"format", texts({"json"})}, {"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "jsno", hexcut},
+    {{"choiceNoteIsNoChoice"}, {"f", "-o(default)"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "(default)", hexcut},
+    {{"firstErrorWins"}, {"-n", "0", "--bogus", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "0", hexcut},
+    {{"firstErrorBeforeCheck"}, {"--bogus", "-n", "0", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::unknownOption, "--bogus", hexcut},
+    {{"helpAfterInvalidValue"}, {"-n", "x", "-h"}, {{"help", V::number(1)}}, RVStandardAction::help, Kind::invalidValue, "x", hexcut},
+    // The split among operands of other shapes.
+    {{"repeatableLeavesTheLast"}, {"a", "-q", "b", "c"}, {{"source", texts({"a", "b"})}, {"dest", texts({"c"})}, {"q", V::number(1)}}, std::nullopt, std::nullopt, "", [] { return withOperands({{"source", "SOURCE..."}, {"dest", "DEST"}}); }},
+    {{"lastIsMissing"}, {"a"}, {{"source", texts({"a"})}}, std::nullopt, Kind::missingOperand, "DEST", [] { return withOperands({{"source", "SOURCE..."}, {"dest", "DEST"}}); }},
+    {{"firstShortIsMissing"}, {"x"}, {{"b", texts({"x"})}}, std::nullopt, Kind::missingOperand, "C", [] { return withOperands({{"a", "[A]"}, {"b", "B"}, {"c", "C"}}); }},
+    {{"optionalsInOrder"}, {"x", "y"}, {{"a", texts({"x"})}, {"c", texts({"y"})}}, std::nullopt, std::nullopt, "", [] { return withOperands({{"a", "[A]"}, {"b", "[B]"}, {"c", "C"}}); }},
+    {{"extraAfterOptional"}, {"x", "-q", "y", "z"}, {{"a", texts({"x"})}, {"b", texts({"y"})}, {"q", V::number(1)}}, std::nullopt, Kind::extraOperand, "z", [] { return withOperands({{"a", "[A]"}, {"b", "B"}}); }},
+    {{"anyNumberOfNone"}, {"-q"}, {{"q", V::number(1)}}, std::nullopt, std::nullopt, "", [] { return withOperands({{"file", "[FILE]..."}}); }},
+    {{"optionalBeforeRepeatable"}, {"v", "w", "x", "y"}, {{"a", texts({"v"})}, {"b", texts({"w", "x"})}, {"c", texts({"y"})}}, std::nullopt, std::nullopt, "", [] { return withOperands({{"a", "[A]"}, {"b", "B..."}, {"c", "C"}}); }},
+    {{"extraBeforeLaterError"}, {"x", "y", "-n", "z"}, {{"a", texts({"x"})}}, std::nullopt, Kind::extraOperand, "y", [] { return withOperands({{"a", "A"}}); }},
+    {{"errorBeforeExtra"}, {"x", "--bad", "y"}, {{"a", texts({"x"})}}, std::nullopt, Kind::unknownOption, "--bad", [] { return withOperands({{"a", "A"}}); }},
+    {{"valueErrorBeforeExtra"}, {"-n", "z", "x", "y"}, {{"a", texts({"x"})}}, std::nullopt, Kind::invalidValue, "z", [] { return withOperands({{"a", "A"}}); }},
+    {{"largestIntegers"}, {"-n9223372036854775807", "-n", "-9223372036854775808"}, {{"n", V::list({V::number(INT64_MAX), V::number(INT64_MIN)})}}, std::nullopt, std::nullopt, "", [] { return withOperands({}); }},
+    {{"pastLargest"}, {"-n", "9223372036854775808"}, {}, std::nullopt, Kind::invalidValue, "9223372036854775808", [] { return withOperands({}); }},
+    {{"pastSmallest"}, {"-n-9223372036854775809"}, {}, std::nullopt, Kind::invalidValue, "-9223372036854775809", [] { return withOperands({}); }},
 };
 // clang-format on
 
@@ -144,68 +129,19 @@ RVParseResult parseAndForget(const std::vector<std::string>& words,
     return rv::parseArguments(table, arguments->afterProgramName());
 }
 
-void expectError(const RVParseResult& result, std::optional<Kind> kind, const std::string& word)
-{
-    ASSERT_EQ(result.error.has_value(), kind.has_value());
-    if (kind) {
-        EXPECT_EQ(result.error->kind, *kind);
-        EXPECT_EQ(result.error->word, word);
-    }
-}
-
-using OperandParseCases = testing::TestWithParam<ParseCase>;
-
-TEST_P(OperandParseCases, readsTheLine)
-{
-    const ParseCase& row = GetParam();
-    const RVParseResult result = parseAndForget(row.words, operandTable());
-    EXPECT_EQ(result.params, row.params);
-    EXPECT_EQ(result.action, row.action);
-    expectError(result, row.error, row.errorWord);
-}
-
-INSTANTIATE_TEST_SUITE_P(ParseOperands, OperandParseCases, testing::ValuesIn(operandParseCases),
-                         rowName);
-
-using SplitCases = testing::TestWithParam<SplitCase>;
-
-TEST_P(SplitCases, givesEachOperandItsWords)
-{
-    const SplitCase& row = GetParam();
-    std::vector<RVDefinition> definitions = {
-        {{"name", "q"}, {"short", "-q"}, {"long", "--q"}, {"help", "h"}},
-        {{"name", "n"},
-         {"short", "-n"},
-         {"long", "--n"},
-         {"argument", "N"},
-         {"accepts", "integer"},
-         {"help", "h"}}};
-    for (const std::string& placeholder : row.placeholders) {
-        std::string name;
-        for (const char c : placeholder) {
-            if (std::isalpha(static_cast<unsigned char>(c))) {
-                name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            }
-        }
-        definitions.push_back({{"name", name}, {"operand", placeholder}, {"help", "h"}});
-    }
-    const RVOptionTable table(definitions, {{"executable", "t"}, {"version", "1"}});
-    const RVParseResult result = parseAndForget(row.words, table);
-    EXPECT_EQ(result.params, row.params);
-    expectError(result, row.error, row.errorWord);
-}
-
-INSTANTIATE_TEST_SUITE_P(Split, SplitCases, testing::ValuesIn(splitCases), rowName);
-
 using ParseCases = testing::TestWithParam<ParseCase>;
 
 TEST_P(ParseCases, readsTheLine)
 {
     const ParseCase& row = GetParam();
-    const RVParseResult result = parseAndForget(row.words);
+    const RVParseResult result = parseAndForget(row.words, row.table());
     EXPECT_EQ(result.params, row.params);
     EXPECT_EQ(result.action, row.action);
-    expectError(result, row.error, row.errorWord);
+    ASSERT_EQ(result.error.has_value(), row.error.has_value());
+    if (row.error) {
+        EXPECT_EQ(result.error->kind, *row.error);
+        EXPECT_EQ(result.error->word, row.errorWord);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Parse, ParseCases, testing::ValuesIn(parseCases), rowName);

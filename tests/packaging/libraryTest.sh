@@ -48,7 +48,7 @@ buildExample() {
     fail "$name: installing pktcount lays: $laid"
   gzip -dc "$scratch/$name-root/share/man/man1/pktcount.1.gz" | mandoc -Tlint -W warning ||
     fail "$name: mandoc finds faults in pktcount.1"
-  shellcheck -s bash "$scratch/$name-root/share/bash-completion/completions/pktcount" ||
+  shellcheck "$scratch/$name-root/share/bash-completion/completions/pktcount" ||
     fail "$name: shellcheck finds faults in pktcount's bash completion"
   [[ $("$scratch/$name-root/bin/pktcount" -n x 2>&1) == "$scratch/$name-root/bin/pktcount: invalid packet count 'x'"* ]] ||
     fail "$name: pktcount does not report its own usage error"
