@@ -4,6 +4,7 @@
 #include "cmdline/RVParser.hpp"
 #include "cmdline/RVSuggestions.hpp"
 #include "cmdline/RVUsageErrorText.hpp"
+#include "cmdline/RVUtf8.hpp"
 #include "cmdline/docs/RVShellWords.hpp"
 #include <varnock/cmdline/RVExitStatus.hpp>
 
@@ -551,33 +552,19 @@ void appendExitStatus(std::string& page, const RVOptionTable& table)
 // The character outside ASCII that text starts with as groff's \\[uXXXX]
 // (upper-case hex, four to six digits), which plain groff, mandoc and man-db
 // all read, whatever encoding they expect. A C1 control becomes a space, as
-// other controls do; a byte that starts no valid UTF-8 sequence becomes a
-// "?" of its own. Returns the number of bytes read.
+// other controls do; a byte that starts no well-formed UTF-8 sequence
+// becomes a "?" of its own. Returns the number of bytes read.
 std::size_t appendCharacter(std::string& escaped, std::string_view text)
 {
-    const auto byteAt = [text](std::size_t index) {
-        return static_cast<unsigned char>(text[index]);
-    };
-    const unsigned lead = byteAt(0);
-    std::size_t length = 0;
-    char32_t point = 0;
-    char32_t least = 0; // below it the sequence is overlong
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2, point = lead & 0x1fu, least = 0x80;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3, point = lead & 0x0fu, least = 0x800;
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4, point = lead & 0x07u, least = 0x10000;
-    }
-    bool valid = length > 0 && text.size() >= length;
-    for (std::size_t index = 1; valid && index < length; ++index) {
-        valid = (byteAt(index) & 0xc0u) == 0x80;
-        point = point << 6 | (byteAt(index) & 0x3fu);
-    }
-    valid = valid && point >= least && point <= 0x10ffff && (point < 0xd800 || point > 0xdfff);
-    if (!valid) {
+    const std::size_t length = rv::detail::utf8SequenceLength(text);
+    if (length == 0) {
         escaped += '?';
         return 1;
+    }
+    // The lead keeps 7 - length bits, every continuation byte 6.
+    char32_t point = static_cast<unsigned char>(text[0]) & (0x7fu >> length);
+    for (std::size_t index = 1; index < length; ++index) {
+        point = point << 6 | (static_cast<unsigned char>(text[index]) & 0x3fu);
     }
     if (point <= 0x9f) {
         escaped += ' ';
