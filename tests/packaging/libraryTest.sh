@@ -62,7 +62,8 @@ found=$(cmake -S "$scratch/versions" -B "$scratch/versions/build" -DCMAKE_PREFIX
 # shellcheck disable=SC2046 # pkg-config's words are g++'s arguments
 g++ -o "$scratch/pktcount-pc" "$example/main.cpp" "$example/pktcount.cpp" -DPKTCOUNT_VERSION='"0.3.0"' \
   $(pkg-config --cflags --libs varnock-cmdline) || fail "pktcount does not build with pkg-config"
-[[ $("$scratch/pktcount-pc" -i a.hex) == "a.hex: 0 packets" ]] || fail "the pkg-config build does not run"
+[[ $("$scratch/pktcount-pc" a.hex -o csv -- -b.hex) == $'file,packets\na.hex,0\n-b.hex,0' ]] ||
+  fail "the pkg-config build does not run"
 
 # buildExample NAME CMAKE-ARGUMENT...: configures, builds, tests and installs
 # the example, and checks what it lists and lays.
@@ -83,7 +84,11 @@ buildExample() {
     fail "$name: mandoc finds faults in pktcount.1"
   shellcheck -s bash "$scratch/$name-root/share/bash-completion/completions/pktcount" ||
     fail "$name: shellcheck finds faults in pktcount's bash completion"
-  [[ $("$scratch/$name-root/bin/pktcount" -n x 2>&1) == "$scratch/$name-root/bin/pktcount: invalid packet count 'x'"* ]] ||
+  # A value the service checks, and the pattern that only pktcount can.
+  local tool=$scratch/$name-root/bin/pktcount
+  [[ $("$tool" a.hex -n x 2>&1) == "$tool: invalid argument 'x' for '--max-packets': expected an integer of at least 0"$'\n'* ]] ||
+    fail "$name: the service does not check pktcount's count"
+  [[ $("$tool" --match='(' a.hex 2>&1) == "$tool: invalid pattern '(' for '--match'"$'\n'* ]] ||
     fail "$name: pktcount does not report its own usage error"
 }
 buildExample find-package -DCMAKE_PREFIX_PATH="$prefix"
