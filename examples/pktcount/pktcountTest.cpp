@@ -44,6 +44,7 @@ struct RunRow
 {
     std::vector<const char*> words;
     std::vector<std::string> inputs;
+    bool quiet;
     std::int64_t maxPackets;
     Settings::Format format;
     const char* matched; // a text the pattern finds, or null for no pattern
@@ -65,43 +66,17 @@ int main()
 {
     using Stream = RVOutcome::Stream;
     using Format = Settings::Format;
+    // clang-format off
     const std::vector<EndRow> ends = {
-        {{"-q", "--help"},
-         Stream::standardOutput,
-         RVExitStatus::success,
-         "Usage: pktcount [OPTION]... FILE...\n",
-         false},
-        {{"--quite", "a"},
-         Stream::standardError,
-         RVExitStatus::usageError,
-         "pktcount: unrecognized option '--quite'\npktcount: did you mean '--quiet'?\n" + tryHelp},
-        {{"-q"},
-         Stream::standardError,
-         RVExitStatus::usageError,
-         "pktcount: missing FILE operand\n" + tryHelp},
-        {{"a", "-n", "-1"},
-         Stream::standardError,
-         RVExitStatus::usageError,
-         "pktcount: invalid argument '-1' for '--max-packets': expected an integer of at least "
-         "0\n" +
-             tryHelp},
-        {{"--max-packets=ten", "a"},
-         Stream::standardError,
-         RVExitStatus::usageError,
-         "pktcount: invalid argument 'ten' for '--max-packets': expected an integer of at least "
-         "0\n" +
-             tryHelp},
-        {{"a", "--format", "cvs"},
-         Stream::standardError,
-         RVExitStatus::usageError,
-         "pktcount: invalid argument 'cvs' for '--format'\npktcount: did you mean "
-         "'csv'?\npktcount: valid arguments are 'text' or 'csv'\n" +
-             tryHelp},
-        {{"--file=a"},
-         Stream::standardError,
-         RVExitStatus::usageError,
-         "pktcount: unrecognized option '--file=a'\n" + tryHelp},
+        {{"-q", "--help"}, Stream::standardOutput, RVExitStatus::success, "Usage: pktcount [OPTION]... FILE...\n", false},
+        {{"--quite", "a"}, Stream::standardError, RVExitStatus::usageError, "pktcount: unrecognized option '--quite'\npktcount: did you mean '--quiet'?\n" + tryHelp},
+        {{"-q"}, Stream::standardError, RVExitStatus::usageError, "pktcount: missing FILE operand\n" + tryHelp},
+        {{"a", "-n", "-1"}, Stream::standardError, RVExitStatus::usageError, "pktcount: invalid argument '-1' for '--max-packets': expected an integer of at least 0\n" + tryHelp},
+        {{"--max-packets=ten", "a"}, Stream::standardError, RVExitStatus::usageError, "pktcount: invalid argument 'ten' for '--max-packets': expected an integer of at least 0\n" + tryHelp},
+        {{"a", "--format", "cvs"}, Stream::standardError, RVExitStatus::usageError, "pktcount: invalid argument 'cvs' for '--format'\npktcount: did you mean 'csv'?\npktcount: valid arguments are 'text' or 'csv'\n" + tryHelp},
+        {{"--file=a"}, Stream::standardError, RVExitStatus::usageError, "pktcount: unrecognized option '--file=a'\n" + tryHelp},
     };
+    // clang-format on
     for (const EndRow& row : ends) {
         const RVOutcome outcome = commandLineOf(row.words).standardOutcome();
         expect(outcome.stream == row.stream && outcome.exitStatus == row.status &&
@@ -111,27 +86,14 @@ int main()
 
     // The operands in the order typed, options before, between and after
     // them; after "--" every word is an operand.
+    // clang-format off
     const std::vector<RunRow> runs = {
-        {{"a.hex"}, {"a.hex"}, -1, Format::text, nullptr, "a.hex: 0 packets\n"},
-        {{"a.hex", "-qn", "0", "-", "--format=csv", "b,\"c\".hex"},
-         {"a.hex", "-", "b,\"c\".hex"},
-         0,
-         Format::csv,
-         nullptr,
-         "file,packets\na.hex,0\n-,0\n\"b,\"\"c\"\".hex\",0\n"},
-        {{"-n", "10", "-n", "20", "-o", "text", "-o", "csv", "--", "-n", "--"},
-         {"-n", "--"},
-         10,
-         Format::text,
-         nullptr,
-         "-n: 0 packets\n--: 0 packets\n"},
-        {{"--match", "I[AC]M$", "x", "-m", "("},
-         {"x"},
-         -1,
-         Format::text,
-         "an IAM",
-         "x: 0 packets\n"},
+        {{"a.hex"}, {"a.hex"}, false, -1, Format::text, nullptr, "a.hex: 0 packets\n"},
+        {{"a.hex", "-qn", "0", "-", "--format=csv", "b\"c\".hex", "d,e"}, {"a.hex", "-", "b\"c\".hex", "d,e"}, true, 0, Format::csv, nullptr, "file,packets\na.hex,0\n-,0\n\"b\"\"c\"\".hex\",0\n\"d,e\",0\n"},
+        {{"-n", "10", "-n", "20", "-o", "text", "-o", "csv", "--", "-n", "--"}, {"-n", "--"}, false, 10, Format::text, nullptr, "-n: 0 packets\n--: 0 packets\n"},
+        {{"--match", "I[AC]M$", "x", "-m", "("}, {"x"}, false, -1, Format::text, "an IAM", "x: 0 packets\n"},
     };
+    // clang-format on
     for (const RunRow& row : runs) {
         const RVCommandLine run = commandLineOf(row.words);
         const SettingsOrError read = readSettings(run);
@@ -141,8 +103,8 @@ int main()
             output += totalLine(settings, input, 0);
         }
         expect(run.standardOutcome() == RVOutcome() && !read.error &&
-                   settings.inputs == row.inputs && settings.maxPackets == row.maxPackets &&
-                   settings.format == row.format &&
+                   settings.inputs == row.inputs && settings.quiet == row.quiet &&
+                   settings.maxPackets == row.maxPackets && settings.format == row.format &&
                    (row.matched == nullptr
                         ? !settings.match
                         : settings.match && std::regex_search(row.matched, *settings.match) &&
