@@ -72,8 +72,12 @@ void appendBlock(std::string& out, std::string_view text, std::size_t used, std:
 
 std::string rv::renderHelp(const RVOptionTable& table)
 {
-    std::string text = "Usage: " + detail::messageName(table) + " [OPTION]...\n\n";
-    text += "Options:\n";
+    std::string text = "Usage: " + detail::messageName(table) + " [OPTION]...";
+    for (const RVOperandSpec& operand : table.operands()) {
+        text += ' ';
+        text += operand.placeholder;
+    }
+    text += "\n\nOptions:\n";
     for (const RVOptionSpec& option : table.options()) {
         const std::string forms = formsLine(option);
         if (forms.size() <= helpScreenWidth) {
@@ -84,6 +88,14 @@ std::string rv::renderHelp(const RVOptionTable& table)
             appendBlock(text, std::string_view(forms).substr(indent), 0, indent);
         }
         appendBlock(text, option.help, 0, helpIndent);
+    }
+    // The operands as the usage line names them, laid out as the options.
+    if (!table.operands().empty()) {
+        text += "\nOperands:\n";
+    }
+    for (const RVOperandSpec& operand : table.operands()) {
+        appendBlock(text, operand.placeholder, 0, 2);
+        appendBlock(text, operand.help, 0, helpIndent);
     }
     // The screen stays short: the rules of the line and the examples are the
     // man page's, and the copyright is --version's, where help2man finds it.

@@ -1,44 +1,10 @@
 #include "cmdline/RVMessageText.hpp"
 
+#include "cmdline/RVUtf8.hpp"
+
 #include <cstddef>
 
 namespace {
-
-// The length of the well-formed UTF-8 sequence of two to four bytes that
-// text starts with, or 0. Overlong forms, surrogates and code points past
-// U+10FFFF are not well formed, and neither is a sequence cut short.
-std::size_t utf8SequenceLength(std::string_view text)
-{
-    const auto byte = [text](std::size_t index) { return static_cast<unsigned char>(text[index]); };
-    const unsigned lead = byte(0);
-    // The second byte's range narrows for the leads where the first
-    // continuation alone rules out an overlong form, a surrogate or too high a value.
-    unsigned low = 0x80;
-    unsigned high = 0xbf;
-    std::size_t length = 0;
-    if (lead >= 0xc2 && lead <= 0xdf) {
-        length = 2;
-    } else if (lead >= 0xe0 && lead <= 0xef) {
-        length = 3;
-        low = lead == 0xe0 ? 0xa0 : low;
-        high = lead == 0xed ? 0x9f : high;
-    } else if (lead >= 0xf0 && lead <= 0xf4) {
-        length = 4;
-        low = lead == 0xf0 ? 0x90 : low;
-        high = lead == 0xf4 ? 0x8f : high;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t index = 2; index < length; ++index) {
-        if ((byte(index) & 0xc0) != 0x80) {
-            return 0;
-        }
-    }
-    return length;
-}
 
 void appendEscapedByte(std::string& text, unsigned char byte)
 {
@@ -54,11 +20,10 @@ void appendEscaped(std::string& text, std::string_view word)
         const char c = word[index];
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x80) {
-            const std::size_t length = utf8SequenceLength(word.substr(index));
+            const std::string_view rest = word.substr(index);
+            const std::size_t length = rv::detail::utf8SequenceLength(rest);
             // U+0080..U+009F are control characters too, which some terminals obey.
-            const bool c1Control =
-                byte == 0xc2 && length == 2 && static_cast<unsigned char>(word[index + 1]) < 0xa0;
-            if (length > 0 && !c1Control) {
+            if (length > 0 && !rv::detail::isC1Control(rest, length)) {
                 text.append(word.substr(index, length));
                 index += length;
                 continue;

@@ -2,6 +2,8 @@
 
 #include "cmdline/RVChoiceList.hpp"
 #include "cmdline/RVInteger.hpp"
+#include "cmdline/RVMessageText.hpp"
+#include "cmdline/RVUtf8.hpp"
 
 #include <algorithm>
 #include <array>
@@ -15,7 +17,8 @@ namespace {
 {
     std::string message = std::string(what) + " definition " + std::to_string(index + 1);
     if (!name.empty()) {
-        message.append(" ('").append(name).append("')");
+        // Escaped: a name that breaks the name rule may hold anything.
+        message.append(" ('").append(rv::detail::escaped(name)).append("')");
     }
     message.append(": ").append(problem);
     throw RVDefinitionError(message);
@@ -37,7 +40,7 @@ enum OptionKey : std::size_t
     optionKeyCount
 };
 
-std::size_t optionKeyOf(std::string_view key)
+[[gnu::always_inline]] inline std::size_t optionKeyOf(std::string_view key)
 {
     switch (key.empty() ? '\0' : key[0]) {
     case 'n':
@@ -66,7 +69,10 @@ enum AppKey : std::size_t
     appKeyCount
 };
 
-std::size_t appKeyOf(std::string_view key)
+constexpr std::string_view appKeyNames[appKeyCount] = {"version", "executable", "run-as",
+                                                       "copyright"};
+
+[[gnu::always_inline]] inline std::size_t appKeyOf(std::string_view key)
 {
     switch (key.empty() ? '\0' : key[0]) {
     case 'v':
@@ -92,7 +98,7 @@ template <std::size_t Count> struct Texts
 };
 
 template <std::size_t Count, class KeyOf>
-Texts<Count> readTexts(const RVDefinition& definition, KeyOf keyOf)
+[[gnu::always_inline]] inline Texts<Count> readTexts(const RVDefinition& definition, KeyOf keyOf)
 {
     Texts<Count> texts;
     for (const auto& [key, value] : definition) {
@@ -107,23 +113,21 @@ Texts<Count> readTexts(const RVDefinition& definition, KeyOf keyOf)
 }
 
 // Names are lower-case words joined by single hyphens, so that every long
-// form can be typed, matched exactly and split from a joined "=value".
+// form can be typed, matched exactly and split from a joined "=value". A
+// letter or digit costs one test; a hyphen, rarer, is checked against its
+// neighbours.
 bool isWellFormedName(std::string_view name)
 {
-    bool afterHyphen = true; // a name starts with a letter or digit
-    for (const char c : name) {
-        if (c == '-') {
-            if (afterHyphen) {
-                return false;
-            }
-            afterHyphen = true;
-        } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
-            afterHyphen = false;
-        } else {
+    for (std::size_t index = 0; index < name.size(); ++index) {
+        const char c = name[index];
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+            continue;
+        }
+        if (c != '-' || index == 0 || name[index - 1] == '-') {
             return false;
         }
     }
-    return !afterHyphen;
+    return !name.empty() && name.back() != '-';
 }
 
 bool isAsciiAlnum(char c)
@@ -136,36 +140,67 @@ bool isStandardName(std::string_view name)
     return name == "help" || name == "version" || name == "verbose";
 }
 
+// Every text that a person reads is written raw into the help screen, the
+// man page and the completion scripts, where a newline, an escape or a byte
+// that is not UTF-8 would break them. Gives failWith the rule that the text
+// breaks, if any.
+template <class FailWith>
+void checkText(std::string_view key, std::string_view text, const FailWith& failWith)
+{
+    using Kind = rv::detail::RVTextFault::Kind;
+    const rv::detail::RVTextFault fault = rv::detail::findTextFault(text);
+    if (fault.kind == Kind::none) {
+        return;
+    }
+    std::string rule = "'";
+    rule.append(key).append("' ");
+    rule.append(fault.kind == Kind::notUtf8 ? "is not valid UTF-8" : "holds a control character");
+    rule.append(" at byte ").append(std::to_string(fault.offset + 1));
+    failWith(rule);
+}
+
 constexpr std::string_view nameRule = "'name' must be lower-case letters and digits, in words "
                                       "joined by single hyphens";
 
-// "integer", "integer MIN..MAX", "integer MIN.." or "integer ..MAX".
-bool readIntegerCheck(std::string_view accepts, RVValueCheck& check)
+// "integer", "integer MIN..MAX", "integer MIN.." or "integer ..MAX": null
+// when accepts is one of them, else the rule that it breaks.
+const char* readIntegerCheck(std::string_view accepts, RVValueCheck& check)
 {
     using rv::detail::RVIntegerReading;
+    constexpr const char* form =
+        "'accepts' must be \"choice\", \"integer\" or \"integer MIN..MAX\" "
+        "(either bound may be left out)";
     if (accepts == "integer") {
-        return true;
+        return nullptr;
     }
     constexpr std::string_view prefix = "integer ";
     if (!accepts.starts_with(prefix)) {
-        return false;
+        return form;
     }
     const std::string_view range = accepts.substr(prefix.size());
     const std::size_t dots = range.find("..");
     if (dots == std::string_view::npos) {
-        return false;
+        return form;
     }
-    const auto bound = [](std::string_view text, std::optional<std::int64_t>& into) {
-        if (text.empty()) {
-            return true;
+    const char* problem = nullptr;
+    const auto bound = [&](std::string_view text, std::optional<std::int64_t>& into) {
+        if (text.empty() || problem != nullptr) {
+            return;
         }
         const RVIntegerReading reading = rv::detail::readInteger(text);
+        if (reading.status == RVIntegerReading::Status::notAnInteger) {
+            problem = form;
+        } else if (reading.status == RVIntegerReading::Status::outOfRange) {
+            problem = "'accepts': a bound is past the signed 64-bit range";
+        }
         into = reading.value;
-        return reading.status == RVIntegerReading::Status::ok;
     };
-    return bound(range.substr(0, dots), check.minimum) &&
-           bound(range.substr(dots + 2), check.maximum) &&
-           (!check.minimum || !check.maximum || *check.minimum <= *check.maximum);
+    bound(range.substr(0, dots), check.minimum);
+    bound(range.substr(dots + 2), check.maximum);
+    if (problem == nullptr && check.minimum && check.maximum && *check.minimum > *check.maximum) {
+        problem = "'accepts': MIN is greater than MAX";
+    }
+    return problem;
 }
 
 RVValueCheck readCheck(std::size_t index, std::string_view name,
@@ -188,16 +223,15 @@ RVValueCheck readCheck(std::size_t index, std::string_view name,
         return check;
     }
     check.kind = RVValueCheck::Kind::integer;
-    if (!readIntegerCheck(*accepts, check)) {
-        fail(index, name,
-             "'accepts' must be \"choice\", \"integer\" or \"integer MIN..MAX\" (either bound may "
-             "be left out; MIN <= MAX, both within 64 bits)");
+    if (const char* problem = readIntegerCheck(*accepts, check)) {
+        fail(index, name, problem);
     }
     return check;
 }
 
 template <class Texts>
-RVOptionSpec readOption(const Texts& texts, std::string_view name, std::size_t index)
+RVOptionSpec readOption(const Texts& texts, std::string_view name, std::size_t index,
+                        rv::detail::RVPrintableScan& scan)
 {
     if (texts.byKey[operandKey]) {
         fail(index, name, "'long' and 'operand' exclude each other");
@@ -213,6 +247,7 @@ RVOptionSpec readOption(const Texts& texts, std::string_view name, std::size_t i
     if (help->empty()) {
         fail(index, name, "'help' is empty");
     }
+    scan.add(*help);
     const auto& shortForm = texts.byKey[shortKey];
     if (shortForm &&
         (shortForm->size() != 2 || (*shortForm)[0] != '-' || !isAsciiAlnum((*shortForm)[1]))) {
@@ -221,6 +256,9 @@ RVOptionSpec readOption(const Texts& texts, std::string_view name, std::size_t i
     const auto& argument = texts.byKey[argumentKey];
     if (argument && argument->empty()) {
         fail(index, name, "'argument' is empty");
+    }
+    if (argument) {
+        scan.add(*argument);
     }
     if (argument && rv::detail::isChoiceList(*argument)) {
         if (const char* problem = rv::detail::readChoiceList(*argument, nullptr)) {
@@ -257,7 +295,8 @@ bool readOperandPlaceholder(std::string_view placeholder, RVOperandSpec& operand
 }
 
 template <class Texts>
-RVOperandSpec readOperand(const Texts& texts, std::string_view name, std::size_t index)
+RVOperandSpec readOperand(const Texts& texts, std::string_view name, std::size_t index,
+                          rv::detail::RVPrintableScan& scan)
 {
     const auto operandFail = [&](std::string_view problem) {
         fail(index, name, problem, "operand");
@@ -283,23 +322,69 @@ RVOperandSpec readOperand(const Texts& texts, std::string_view name, std::size_t
     if (help->empty()) {
         operandFail("'help' is empty");
     }
+    scan.add(*help);
     operand.help = *help;
     return operand;
 }
 
-RVAppInfo readApp(const RVDefinition& definition)
+RVAppInfo readApp(const RVDefinition& definition, rv::detail::RVPrintableScan& scan)
 {
     const auto texts = readTexts<appKeyCount>(definition, appKeyOf);
     if (texts.unknownKey) {
-        throw RVDefinitionError("app definition: unknown key '" + std::string(*texts.unknownKey) +
-                                "'");
+        throw RVDefinitionError("app definition: unknown key " + rv::quoted(*texts.unknownKey));
     }
     RVAppInfo app{texts.byKey[versionKey].value_or(""), texts.byKey[executableKey].value_or(""),
                   texts.byKey[runAsKey].value_or(""), texts.byKey[copyrightKey].value_or("")};
     if (app.executable.empty() || app.version.empty()) {
         throw RVDefinitionError("app definition: 'executable' and 'version' are required");
     }
+    // Not run-as, the name the program was invoked by, whatever it holds:
+    // messages escape it, and the program must start under any name.
+    scan.add(app.version);
+    scan.add(app.executable);
+    scan.add(app.copyright);
     return app;
+}
+
+// The first text of the table that is not printable ASCII and breaks a
+// rule, as checkText finds it: the app definition's, then each option's and
+// operand's in table order. For a table whose scan found such a text.
+[[gnu::cold]] void reportTextFaults(const RVDefinition& appDefinition,
+                                    const std::vector<RVDefinition>& definitions)
+{
+    const auto app = readTexts<appKeyCount>(appDefinition, appKeyOf);
+    const auto appFail = [](std::string_view problem) {
+        throw RVDefinitionError("app definition: " + std::string(problem));
+    };
+    for (const std::size_t key : {versionKey, executableKey, copyrightKey}) {
+        checkText(appKeyNames[key], app.byKey[key].value_or(""), appFail);
+    }
+    for (std::size_t index = 0; index < definitions.size(); ++index) {
+        const auto texts = readTexts<optionKeyCount>(definitions[index], optionKeyOf);
+        const std::string_view name = texts.byKey[nameKey].value_or("");
+        const bool operand = texts.byKey[operandKey] && !texts.byKey[longKey];
+        const auto definitionFail = [&](std::string_view problem) {
+            fail(index, name, problem, operand ? "operand" : "option");
+        };
+        checkText("help", texts.byKey[helpKey].value_or(""), definitionFail);
+        checkText("argument", texts.byKey[argumentKey].value_or(""), definitionFail);
+    }
+}
+
+// Names the definition by its place in the table, which operands before it
+// make differ from the option's index.
+[[noreturn, gnu::cold]] void failStandardTakesValue(const std::vector<RVDefinition>& definitions,
+                                                    std::string_view name)
+{
+    std::size_t index = 0;
+    while (index + 1 < definitions.size()) {
+        const auto found = definitions[index].find("name");
+        if (found != definitions[index].end() && found->second == name) {
+            break;
+        }
+        ++index;
+    }
+    fail(index, name, "a standard option takes no value");
 }
 
 } // namespace
@@ -308,7 +393,8 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
                              RVDefinition appDefinition)
     : definitions_(std::move(commandLineDefinition)), appDefinition_(std::move(appDefinition))
 {
-    app_ = readApp(appDefinition_);
+    rv::detail::RVPrintableScan scan;
+    app_ = readApp(appDefinition_, scan);
     options_.reserve(definitions_.size());
     longNext_.reserve(definitions_.size());
     std::vector<std::size_t> operandPositions; // each operand's place in the table
@@ -316,17 +402,17 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
         const auto texts = readTexts<optionKeyCount>(definitions_[index], optionKeyOf);
         const std::string_view name = texts.byKey[nameKey].value_or("");
         if (texts.unknownKey) {
-            fail(index, name, "unknown key '" + std::string(*texts.unknownKey) + "'");
+            fail(index, name, "unknown key " + rv::quoted(*texts.unknownKey));
         }
         if (!isWellFormedName(name)) {
             fail(index, name, nameRule);
         }
         if (texts.byKey[operandKey] && !texts.byKey[longKey]) {
-            operands_.push_back(readOperand(texts, name, index));
+            operands_.push_back(readOperand(texts, name, index, scan));
             operandPositions.push_back(index);
             continue;
         }
-        const RVOptionSpec entry = readOption(texts, name, index);
+        RVOptionSpec entry = readOption(texts, name, index, scan);
         if (findLong(entry.name) != none) {
             fail(index, entry.name, "the name is defined twice");
         }
@@ -345,17 +431,21 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
             *standard = optionIndex;
         }
         checksValues_ = checksValues_ || entry.check.kind != RVValueCheck::Kind::anything;
-        options_.push_back(entry);
+        options_.push_back(std::move(entry));
+    }
+    if (!scan.allPrintable()) [[unlikely]] {
+        reportTextFaults(appDefinition_, definitions_);
     }
     // Checked once every option is read, so that a fault in a later option
     // is still the one reported first.
     for (const int standard : {helpIndex_, versionIndex_, verboseIndex_}) {
         if (standard != none && option(standard).takesValue) {
-            fail(static_cast<std::size_t>(standard), option(standard).name,
-                 "a standard option takes no value");
+            failStandardTakesValue(definitions_, option(standard).name);
         }
     }
-    checkOperands(operandPositions);
+    if (!operands_.empty()) {
+        checkOperands(operandPositions);
+    }
 }
 
 // The operands against the options and each other: a tool has few, and

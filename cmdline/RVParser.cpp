@@ -1,17 +1,24 @@
 #include "cmdline/RVParser.hpp"
 
+#include "cmdline/RVInteger.hpp"
 #include "cmdline/RVTextStore.hpp"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <utility>
 
 namespace {
 
-class Parser
+// checksValues: whether any option of the table checks its value. A table
+// that has none, such as varnock's, reads its values without asking.
+template <bool checksValues> class Parser
 {
 public:
     // Where readings start: after the word that gives the first verbose
-    // option, or at the first word.
+    // option, or at the first word. fromStart reads the words before that
+    // one again, for their readings only: a part of the line, so its
+    // operands are not split.
     enum class Recording
     {
         fromVerbose,
@@ -21,7 +28,7 @@ public:
     Parser(const RVOptionTable& table, std::span<const char* const> arguments,
            Recording recording = Recording::fromVerbose)
         : table_(table), arguments_(arguments), recording_(recording == Recording::fromStart),
-          collected_(table.options().size())
+          wholeLine_(recording == Recording::fromVerbose), collected_(table.options().size())
     {}
 
     RVParseResult run()
@@ -33,7 +40,7 @@ public:
             }
             const std::string_view word = arguments_[next_++];
             if (word.size() < 2 || word[0] != '-') { // a lone "-" too
-                fail(RVUsageError::Kind::extraOperand, word);
+                takeOperand(first, word);
             } else if (word[1] != '-') {
                 readShortCluster(first, word);
             } else if (word.size() > 2) {
@@ -47,13 +54,30 @@ public:
     }
 
 private:
-    // After "--" nothing is an option, and the tool takes no operands.
+    // A word that is not an option: the operands' once the line is read, or
+    // an error at once for a tool that takes none.
+    void takeOperand(std::size_t argument, std::string_view word)
+    {
+        if (table_.operands().empty()) {
+            fail(RVUsageError::Kind::extraOperand, word);
+            return;
+        }
+        operandArguments_.push_back(argument);
+    }
+
+    // After "--" nothing is an option: every word is an operand's.
     void readOperands()
     {
-        if (next_ < arguments_.size()) {
-            fail(RVUsageError::Kind::extraOperand, arguments_[next_]);
+        if (table_.operands().empty()) {
+            if (next_ < arguments_.size()) {
+                fail(RVUsageError::Kind::extraOperand, arguments_[next_]);
+            }
+            next_ = arguments_.size();
+            return;
         }
-        next_ = arguments_.size();
+        for (; next_ < arguments_.size(); ++next_) {
+            operandArguments_.push_back(next_);
+        }
     }
 
     void readLong(std::size_t first, std::string_view word)
@@ -138,10 +162,31 @@ private:
 
     // Inlined by force: a long line of inputs spends its time in the loop
     // that calls this, and a call per value costs such a line a sixth more.
+    // A value that its option's check refuses is an error and is not kept,
+    // so an integer option holds only values that read as numbers.
     [[gnu::always_inline]] void takeValue(std::size_t first, int option, std::string_view value)
     {
+        if constexpr (checksValues) {
+            if (table_.option(option).check.kind != RVValueCheck::Kind::anything &&
+                !accepted(table_.option(option).check, value)) {
+                fail(RVUsageError::Kind::invalidValue, value, 0, option);
+                return;
+            }
+        }
         collected_[static_cast<std::size_t>(option)].add(store_->keep(value));
         record(first, option, value);
+    }
+
+    [[gnu::noinline]] static bool accepted(const RVValueCheck& check, std::string_view value)
+    {
+        if (check.kind == RVValueCheck::Kind::choice) {
+            return std::find(check.choices.begin(), check.choices.end(), value) !=
+                   check.choices.end();
+        }
+        const rv::detail::RVIntegerReading reading = rv::detail::readInteger(value);
+        return reading.status == rv::detail::RVIntegerReading::Status::ok &&
+               (!check.minimum || reading.value >= *check.minimum) &&
+               (!check.maximum || reading.value <= *check.maximum);
     }
 
     void record(std::size_t first, int option, std::optional<std::string_view> value)
@@ -158,7 +203,86 @@ private:
     {
         if (!error_) {
             error_ = RVUsageError{kind, std::string(word), letter, option};
+            errorEnd_ = next_;
         }
+    }
+
+    // How many of the operands' words each operand takes, in table order:
+    // too few for the minimums, each in turn takes its minimum while words
+    // last, and the first one left short is missing; otherwise an optional
+    // one takes a word and a repeatable one all of them, but for what the
+    // later ones need, and a word that none takes is extra. The table allows
+    // no repeatable operand after another, nor an optional one after it.
+    std::vector<std::size_t> splitOperands()
+    {
+        const std::span<const RVOperandSpec> operands = table_.operands();
+        std::vector<std::size_t> counts(operands.size(), 0);
+        std::size_t remaining = operandArguments_.size();
+        if (remaining < table_.operandMinimum()) {
+            for (std::size_t index = 0; index < operands.size(); ++index) {
+                counts[index] = std::min(operands[index].minimum(), remaining);
+                remaining -= counts[index];
+                // Help and version win, and so does any other error.
+                if (counts[index] < operands[index].minimum() && !action_ && !error_) {
+                    error_ = RVUsageError{RVUsageError::Kind::missingOperand,
+                                          std::string(operands[index].word), 0, RVOptionTable::none,
+                                          static_cast<int>(index)};
+                }
+            }
+            return counts;
+        }
+        std::size_t later = table_.operandMinimum();
+        for (std::size_t index = 0; index < operands.size(); ++index) {
+            later -= operands[index].minimum();
+            const std::size_t spare = remaining - later;
+            counts[index] = operands[index].repeatable ? spare : std::min<std::size_t>(spare, 1);
+            remaining -= counts[index];
+        }
+        if (remaining > 0) {
+            // The first error on the line: an error found in an argument
+            // after this word gives way to it.
+            const std::size_t argument = operandArguments_[operandArguments_.size() - remaining];
+            if (!error_ || argument < errorEnd_) {
+                error_ = RVUsageError{RVUsageError::Kind::extraOperand,
+                                      std::string(arguments_[argument])};
+            }
+        }
+        return counts;
+    }
+
+    // Each operand given words, under its name, as texts kept in the store.
+    void addOperands(RVParams& params, const std::vector<std::size_t>& counts)
+    {
+        std::vector<std::string_view> words;
+        words.reserve(operandArguments_.size());
+        for (const std::size_t argument : operandArguments_) {
+            words.push_back(store_->keep(arguments_[argument]));
+        }
+        const std::shared_ptr<const void> bytes = store_;
+        std::size_t begin = 0;
+        for (std::size_t index = 0; index < counts.size(); ++index) {
+            if (counts[index] > 0) {
+                params.emplace(
+                    table_.operands()[index].name,
+                    RVOptionValue::textList(std::span(words).subspan(begin, counts[index]), bytes));
+            }
+            begin += counts[index];
+        }
+    }
+
+    // One reading for each operand's word, in the order of the arguments.
+    std::vector<RVReading> operandReadings(const std::vector<std::size_t>& counts) const
+    {
+        std::vector<RVReading> readings;
+        readings.reserve(operandArguments_.size());
+        std::size_t next = 0;
+        for (std::size_t index = 0; index < counts.size(); ++index) {
+            for (std::size_t word = 0; word < counts[index]; ++word, ++next) {
+                readings.push_back({operandArguments_[next], 1, RVOptionTable::none, std::nullopt,
+                                    static_cast<int>(index)});
+            }
+        }
+        return readings;
     }
 
     void startRecording(std::size_t first)
@@ -173,11 +297,20 @@ private:
             startRecording(arguments_.size()); // the verbose option was in the last word
         }
         RVParseResult result;
+        std::vector<std::size_t> operandCounts;
+        if (wholeLine_ && !table_.operands().empty()) [[unlikely]] {
+            operandCounts = splitOperands();
+            addOperands(result.params, operandCounts);
+        }
         const std::shared_ptr<const void> bytes = std::move(store_);
         for (std::size_t index = 0; index < collected_.size(); ++index) {
             const RVOptionSpec& definition = table_.options()[index];
             Collected& collected = collected_[index];
-            if (definition.takesValue && collected.given()) {
+            if (checksValues && definition.check.kind == RVValueCheck::Kind::integer &&
+                collected.given()) {
+                result.params.emplace(definition.name, numbers(collected.all()));
+                collected.values = {};
+            } else if (definition.takesValue && collected.given()) {
                 result.params.emplace(definition.name,
                                       RVOptionValue::textList(collected.all(), bytes));
                 collected.values = {};
@@ -190,8 +323,32 @@ private:
         if (recording_ && !result.action && !result.error) {
             result.readings = readingsBeforeRecording();
             result.readings.insert(result.readings.end(), readings_.begin(), readings_.end());
+            if (!operandCounts.empty()) {
+                // The operands' words among the options, where they stand
+                // on the line, each as the operand that the split gave it to.
+                const std::vector<RVReading> options = std::move(result.readings);
+                const std::vector<RVReading> operands = operandReadings(operandCounts);
+                result.readings.clear();
+                result.readings.reserve(options.size() + operands.size());
+                std::merge(options.begin(), options.end(), operands.begin(), operands.end(),
+                           std::back_inserter(result.readings),
+                           [](const RVReading& left, const RVReading& right) {
+                               return left.firstArgument < right.firstArgument;
+                           });
+            }
         }
         return result;
+    }
+
+    // The values of an integer option, every one checked as it was read.
+    static RVOptionValue numbers(std::span<const std::string_view> texts)
+    {
+        RVOptionValue::List items;
+        items.reserve(texts.size());
+        for (const std::string_view text : texts) {
+            items.push_back(RVOptionValue::number(rv::detail::readInteger(text).value));
+        }
+        return RVOptionValue::list(std::move(items));
     }
 
     // The words up to the one that gave the first verbose option were read
@@ -211,6 +368,7 @@ private:
     const RVOptionTable& table_;
     std::span<const char* const> arguments_;
     bool recording_;
+    bool wholeLine_; // false for the words read again before the verbose option
     bool verboseSeen_ = false;
     std::size_t recordingFrom_ = 0; // the first word read with recording on
     std::vector<RVReading> readings_;
@@ -262,7 +420,10 @@ private:
         }
     };
     std::vector<Collected> collected_;
+    // The words that are not options, by their index among the arguments.
+    std::vector<std::size_t> operandArguments_;
     std::size_t next_ = 0;
+    std::size_t errorEnd_ = 0; // where the words of the error end
     std::optional<RVStandardAction> action_;
     std::optional<RVUsageError> error_;
 };
@@ -271,5 +432,8 @@ private:
 
 RVParseResult rv::parseArguments(const RVOptionTable& table, std::span<const char* const> arguments)
 {
-    return Parser(table, arguments).run();
+    if (table.checksValues()) {
+        return Parser<true>(table, arguments).run();
+    }
+    return Parser<false>(table, arguments).run();
 }

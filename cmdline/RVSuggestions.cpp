@@ -36,33 +36,57 @@ std::size_t rv::detail::editDistance(std::string_view from, std::string_view to,
     return std::min(last[to.size()], limit + 1);
 }
 
-std::vector<std::string_view> rv::suggestLongForms(const RVOptionTable& table,
-                                                   std::string_view typedName)
+namespace {
+
+// The candidates worth proposing for the typed word: every one that it is a
+// prefix of, in their order; otherwise the nearest within a small edit
+// distance; otherwise none. nameOf gives the word compared, shownAs the
+// text proposed.
+template <class Candidates, class NameOf, class ShownAs>
+std::vector<std::string_view> closeCandidates(const Candidates& candidates, std::string_view typed,
+                                              NameOf nameOf, ShownAs shownAs)
 {
     std::vector<std::string_view> forms;
-    if (typedName.empty()) {
+    if (typed.empty()) {
         return forms; // a prefix of everything says nothing
     }
-    for (const RVOptionSpec& option : table.options()) {
-        if (option.name.starts_with(typedName)) {
-            forms.push_back(option.longForm);
+    for (const auto& candidate : candidates) {
+        if (nameOf(candidate).starts_with(typed)) {
+            forms.push_back(shownAs(candidate));
         }
     }
     if (!forms.empty()) {
         return forms;
     }
     // A one- or two-letter word is a couple of edits from almost anything.
-    const std::size_t limit = std::min(maxSuggestionDistance, typedName.size() - 1);
+    const std::size_t limit = std::min(maxSuggestionDistance, typed.size() - 1);
     std::size_t best = limit + 1;
-    for (const RVOptionSpec& option : table.options()) {
-        const std::size_t distance = detail::editDistance(typedName, option.name, limit);
+    for (const auto& candidate : candidates) {
+        const std::size_t distance = rv::detail::editDistance(typed, nameOf(candidate), limit);
         if (distance < best) {
             best = distance;
             forms.clear();
         }
         if (distance == best && distance <= limit) {
-            forms.push_back(option.longForm);
+            forms.push_back(shownAs(candidate));
         }
     }
     return forms;
+}
+
+} // namespace
+
+std::vector<std::string_view> rv::suggestLongForms(const RVOptionTable& table,
+                                                   std::string_view typedName)
+{
+    return closeCandidates(
+        table.options(), typedName, [](const RVOptionSpec& option) { return option.name; },
+        [](const RVOptionSpec& option) { return option.longForm; });
+}
+
+std::vector<std::string_view> rv::suggestChoices(std::span<const std::string_view> choices,
+                                                 std::string_view typed)
+{
+    const auto itself = [](std::string_view choice) { return choice; };
+    return closeCandidates(choices, typed, itself, itself);
 }

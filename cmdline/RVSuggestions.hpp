@@ -1,9 +1,11 @@
-// Long names to propose for a long option that no definition has.
+// Long names to propose for a long option that no definition has, and
+// choices for a value that is none of an option's.
 #pragma once
 
 #include "cmdline/RVOptionTable.hpp"
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -24,5 +26,10 @@ std::size_t editDistance(std::string_view from, std::string_view to, std::size_t
 // otherwise none.
 std::vector<std::string_view> suggestLongForms(const RVOptionTable& table,
                                                std::string_view typedName);
+
+// The choices worth proposing for a value that is none of them, by the same
+// rule as long names.
+std::vector<std::string_view> suggestChoices(std::span<const std::string_view> choices,
+                                             std::string_view typed);
 
 } // namespace rv

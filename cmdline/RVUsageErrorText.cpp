@@ -4,6 +4,7 @@
 #include "cmdline/RVSuggestions.hpp"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,6 +18,24 @@ using rv::quoted;
 std::string_view nameBeforeEquals(std::string_view body)
 {
     return {body.begin(), std::find(body.begin(), body.end(), '=')};
+}
+
+// What an integer option expects, after its refused value; nothing for a
+// choice, whose choices follow on a line of their own.
+std::string expectation(const RVValueCheck& check)
+{
+    if (check.kind != RVValueCheck::Kind::integer) {
+        return {};
+    }
+    std::string text = ": expected an integer";
+    if (check.minimum && check.maximum) {
+        text += " from " + std::to_string(*check.minimum) + " to " + std::to_string(*check.maximum);
+    } else if (check.minimum) {
+        text += " of at least " + std::to_string(*check.minimum);
+    } else if (check.maximum) {
+        text += " of at most " + std::to_string(*check.maximum);
+    }
+    return text;
 }
 
 std::string describe(const RVOptionTable& table, const RVUsageError& error)
@@ -42,6 +61,14 @@ std::string describe(const RVOptionTable& table, const RVUsageError& error)
                " doesn't allow an argument";
     case RVUsageError::Kind::extraOperand:
         return "extra operand " + quoted(error.word);
+    case RVUsageError::Kind::missingOperand:
+        return "missing " +
+               std::string(table.operands()[static_cast<std::size_t>(error.operand)].word) +
+               " operand";
+    case RVUsageError::Kind::invalidValue:
+        return "invalid argument " + quoted(error.word) + " for " +
+               quoted(table.option(error.option).longForm) +
+               expectation(table.option(error.option).check);
     }
     return "invalid command line";
 }
@@ -57,14 +84,20 @@ std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUs
             return {table.option(error.option).longForm};
         }
         return {};
+    case RVUsageError::Kind::invalidValue:
+        return rv::suggestChoices(table.option(error.option).check.choices, error.word);
     default:
         return {};
     }
 }
 
-// It names the tool as the first line does, so that it can be run as shown.
-std::string tryHelpLine(const std::string& name)
+// It names the tool as the first line does, so that it can be run as shown;
+// a table without the help option has nothing to point to.
+std::string tryHelpLine(const RVOptionTable& table, const std::string& name)
 {
+    if (table.helpIndex() == RVOptionTable::none) {
+        return {};
+    }
     return "Try '" + name + " --help' for more information.\n";
 }
 
@@ -78,7 +111,12 @@ std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError&
     if (const auto forms = suggestions(table, error); !forms.empty()) {
         text += prefix + "did you mean " + detail::listOfQuoted(forms) + "?\n";
     }
-    return text + tryHelpLine(name);
+    if (error.kind == RVUsageError::Kind::invalidValue &&
+        table.option(error.option).check.kind == RVValueCheck::Kind::choice) {
+        text += prefix + "valid arguments are " +
+                detail::listOfQuoted(table.option(error.option).check.choices) + '\n';
+    }
+    return text + tryHelpLine(table, name);
 }
 
 std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_view message)
@@ -86,5 +124,5 @@ std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_vie
     const std::string name = detail::messageName(table);
     std::string text = name;
     text.append(": ").append(message).append("\n");
-    return text + tryHelpLine(name);
+    return text + tryHelpLine(table, name);
 }

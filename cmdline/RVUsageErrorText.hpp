@@ -8,14 +8,15 @@
 #include <string_view>
 
 // One line that names the error and the word as typed, then a "did you
-// mean" line where one helps, then where to find help. Every line ends in a
+// mean" line where one helps, the valid choices for a refused choice, then
+// where to find help, when the table has --help. Every line ends in a
 // newline.
 namespace rv {
 
 std::string renderUsageError(const RVOptionTable& table, const RVUsageError& error);
 
 // A usage error that the tool itself found: "NAME: MESSAGE", then where to
-// find help.
+// find help, as above.
 std::string renderToolUsageError(const RVOptionTable& table, std::string_view message);
 
 } // namespace rv

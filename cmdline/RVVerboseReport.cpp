@@ -33,6 +33,10 @@ std::string rv::renderVerboseReport(const RVOptionTable& table,
             if (index > begin) {
                 text += ", ";
             }
+            if (reading.operand != RVOptionTable::none) {
+                text += table.operands()[static_cast<std::size_t>(reading.operand)].word;
+                continue;
+            }
             if (reading.option == RVOptionTable::none) {
                 text += "the end of the options";
                 continue;

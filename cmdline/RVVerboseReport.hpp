@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
-// One line per option occurrence and per "--", naming the arguments as typed
-// and what they became, then one line per option given more than once.
+// One line per option occurrence, per "--" and per word given to an operand
+// ("read 'a.pcap' as FILE", as the split of the whole line gave it), in the
+// order of the arguments, naming the arguments as typed and what they
+// became, then one line per option given more than once.
 namespace rv {
 
 std::string renderVerboseReport(const RVOptionTable& table, std::span<const char* const> arguments,

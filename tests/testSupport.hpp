@@ -248,3 +248,25 @@ inline RVOptionTable hostileTable()
         {{"executable", "my-tool"}, {"version", "1"}});
     // clang-format on
 }
+
+// Tables of every shape a completion script must be valid for: with and
+// without options that take a value, operands of files and of other words.
+inline std::vector<RVOptionTable> completionShapes()
+{
+    std::vector<RVOptionTable> tables;
+    tables.push_back(hostileTable());
+    tables.push_back(testTable());
+    tables.push_back(operandTable());
+    // clang-format off
+    tables.emplace_back(std::vector<RVDefinition>{
+        {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
+        {{"name", "quiet"}, {"long", "--quiet"}, {"help", "says nothing"}}},
+        RVDefinition{{"executable", "flags"}, {"version", "1"}});
+    tables.emplace_back(std::vector<RVDefinition>{
+        {{"name", "name"}, {"long", "--name"}, {"argument", "NAME"}, {"help", "names it"}},
+        {{"name", "source"}, {"operand", "[SOURCE]"}, {"help", "where from"}},
+        {{"name", "dest"}, {"operand", "filename..."}, {"help", "where to"}}},
+        RVDefinition{{"executable", "copy"}, {"version", "1"}});
+    // clang-format on
+    return tables;
+}

@@ -38,3 +38,45 @@ RVAcceptedValues rv::acceptedValues(std::string_view placeholder)
         rest.remove_prefix(bar + 1);
     }
 }
+
+bool rv::completesFileNames(const RVOperandSpec& operand)
+{
+    return operand.word == "FILE" || operand.word == detail::fileNamePlaceholder;
+}
+
+std::vector<RVWordRange> rv::fileOperandPositions(std::span<const RVOperandSpec> operands)
+{
+    std::vector<RVWordRange> ranges;
+    std::size_t minimumBefore = 0;
+    std::size_t maximumBefore = 0; // unbounded after a repeatable operand
+    for (const RVOperandSpec& operand : operands) {
+        const std::size_t maximum = operand.repeatable ? RVWordRange::unbounded : 1;
+        const std::size_t end =
+            maximumBefore == RVWordRange::unbounded || maximum == RVWordRange::unbounded
+                ? RVWordRange::unbounded
+                : maximumBefore + maximum;
+        if (completesFileNames(operand)) {
+            ranges.push_back({minimumBefore, end});
+        }
+        minimumBefore += operand.minimum();
+        maximumBefore = end;
+    }
+    return ranges;
+}
+
+std::string rv::fileOperandTest(std::span<const RVOperandSpec> operands, std::string_view count)
+{
+    std::string condition;
+    for (const RVWordRange& range : fileOperandPositions(operands)) {
+        condition.append(condition.empty() ? "" : " || ");
+        const std::string first = std::string(count) + " >= " + std::to_string(range.first);
+        if (range.end == RVWordRange::unbounded) {
+            condition += first;
+        } else {
+            condition.append("(" + first + " && ")
+                .append(count)
+                .append(" < " + std::to_string(range.end) + ")");
+        }
+    }
+    return condition;
+}

@@ -7,7 +7,24 @@
 
 namespace {
 
-using rv::detail::shellQuoted;
+// The text as one bash word: in single quotes, as rv::detail::shellQuoted
+// writes it, or in double quotes with every special character escaped when
+// it holds a $ or a backquote, which shellcheck takes in single quotes for
+// a mistake.
+std::string shellQuoted(std::string_view text)
+{
+    if (text.find_first_of("$`") == std::string_view::npos) {
+        return rv::detail::shellQuoted(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (std::string_view("$`\"\\").find(c) != std::string_view::npos) {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + '"';
+}
 
 // Every form of the option, short first: "-f", "--filter".
 std::string formsOf(const RVOptionSpec& option, std::string_view separator)
@@ -41,6 +58,17 @@ std::string valueCase(const RVOptionSpec& option, const std::string& function)
     return line + " ;;\n";
 }
 
+// The body of the operand function: the files for operand $1 where a
+// file operand may stand.
+std::string operandBody(const RVOptionTable& table, const std::string& function)
+{
+    const std::string condition = rv::fileOperandTest(table.operands(), "$1");
+    if (condition.empty()) {
+        return "    return 1\n";
+    }
+    return "    ((" + condition + ")) && " + function + "_files \"$2\" \"\"\n";
+}
+
 } // namespace
 
 std::string rv::renderBashCompletion(const RVOptionTable& table)
@@ -71,8 +99,11 @@ std::string rv::renderBashCompletion(const RVOptionTable& table)
          {"function", function},
          {"command", shellQuoted(executable)},
          {"valueCases", valueCases},
-         {"longFormsWithValue",
-          longFormsWithValue.empty() ? "" : "    " + longFormsWithValue + ") return 0 ;;\n"},
+         {"longFormsWithValue", longFormsWithValue.empty()
+                                    ? ""
+                                    : "    " + longFormsWithValue +
+                                          ")\n        value=$1\n        return 0\n        ;;\n"},
+         {"operandBody", operandBody(table, function)},
          // Short forms are letters and digits, as the table checks, so they
          // stand in the template's single quotes as they are.
          {"lettersWithValue", lettersWithValue},

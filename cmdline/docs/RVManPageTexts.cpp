@@ -1,6 +1,7 @@
 #include "cmdline/docs/RVManPageTexts.hpp"
 
 #include "cmdline/RVOptionTable.hpp"
+#include "cmdline/RVUtf8.hpp"
 
 namespace {
 
@@ -32,6 +33,11 @@ RVManPageTexts rv::readManPageTexts(std::string_view fileText)
         const std::string_view line = fileText.substr(0, end);
         fileText.remove_prefix(end == std::string_view::npos ? fileText.size() : end + 1);
         ++lineNumber;
+        // Comments too: the file is text, in one encoding.
+        if (const std::size_t bad = rv::detail::findInvalidUtf8(line);
+            bad != std::string_view::npos) {
+            fail(lineNumber, "not valid UTF-8 at byte " + std::to_string(bad + 1));
+        }
 
         const std::string_view text = trimmed(line);
         if (text.empty() || line.front() == '#') {

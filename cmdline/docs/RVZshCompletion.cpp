@@ -45,7 +45,32 @@ std::string valueDescription(const RVOptionSpec& option)
     return ':' + argumentsText(option.argument, false) + ": ";
 }
 
-// The _arguments word of one form: "-h[help]", or "*--filter=[help]:message:action"
+// The case of the value of an option, when the walk finds it waiting for one.
+std::string valueCase(const RVOptionSpec& option)
+{
+    std::string line = "  (";
+    if (!option.shortForm.empty()) {
+        line.append(option.shortForm).append("|");
+    }
+    line.append(option.longForm).append(") ");
+    const RVAcceptedValues values = rv::acceptedValues(option.argument);
+    switch (values.kind) {
+    case RVAcceptedValues::Kind::fileNames:
+        return line + "_files ;;\n";
+    case RVAcceptedValues::Kind::words:
+        line += "compadd --";
+        for (const std::string_view word : values.words) {
+            line += ' ' + rv::detail::shellQuoted(word);
+        }
+        return line + " ;;\n";
+    case RVAcceptedValues::Kind::anything:
+        break;
+    }
+    return line + "_message -e values " + rv::detail::shellQuoted(option.argument) + " ;;\n";
+}
+
+// The _arguments word of one form: "(-h --help)-h[help]", tied to the
+// other form of an option that takes no value, or "*--filter=[help]:message:action"
 // for an option that takes a value, which may be repeated; the tool says
 // which occurrence counts.
 std::string argumentsWord(const RVOptionSpec& option, std::string_view form,
@@ -53,7 +78,11 @@ std::string argumentsWord(const RVOptionSpec& option, std::string_view form,
 {
     const std::string description = '[' + argumentsText(option.help, false) + ']';
     if (!option.takesValue) {
-        return rv::detail::shellQuoted(std::string(form) + description);
+        const std::string tie =
+            option.shortForm.empty()
+                ? std::string()
+                : '(' + std::string(option.shortForm) + ' ' + std::string(option.longForm) + ')';
+        return rv::detail::shellQuoted(tie + std::string(form) + description);
     }
     return rv::detail::shellQuoted('*' + std::string(form) + std::string(valueJoiner) +
                                    description + valueDescription(option));
@@ -65,14 +94,39 @@ std::string rv::renderZshCompletion(const RVOptionTable& table)
 {
     const std::string executable(table.app().executable);
     std::string words;
+    std::string valueCases;
+    std::string longFormsWithValue;
+    std::string lettersWithValue;
     for (const RVOptionSpec& option : table.options()) {
         if (!option.shortForm.empty()) {
             words += " \\\n    " + argumentsWord(option, option.shortForm, "+");
         }
         words += " \\\n    " + argumentsWord(option, option.longForm, "=");
+        if (option.takesValue) {
+            valueCases += valueCase(option);
+            longFormsWithValue.append(longFormsWithValue.empty() ? "" : "|")
+                .append(option.longForm);
+            if (!option.shortForm.empty()) {
+                lettersWithValue += option.shortForm[1];
+            }
+        }
     }
+    // A long option that takes a value, or a cluster whose first letter
+    // that takes one is its last (-vf), leaves the next word to its value.
+    std::string awaitsValue;
+    if (!longFormsWithValue.empty()) {
+        awaitsValue = "      (" + longFormsWithValue + ") value=$word ;;\n";
+    }
+    if (!lettersWithValue.empty()) {
+        awaitsValue += "      (-[^-]*) [[ $word =~ '^-[^-" + lettersWithValue + "]*[" +
+                       lettersWithValue + "]$' ]] && value=-${word[-1]} ;;\n";
+    }
+    std::string fileOperands = rv::fileOperandTest(table.operands(), "operands");
     return detail::fillTemplate(detail::zshCompletionTemplate,
                                 {{"executable", executable},
                                  {"command", detail::shellQuoted(executable)},
-                                 {"forms", words}});
+                                 {"forms", words},
+                                 {"awaitsValue", awaitsValue},
+                                 {"valueCases", valueCases},
+                                 {"fileOperands", fileOperands.empty() ? "0" : fileOperands}});
 }

@@ -26,6 +26,15 @@ TEST(CommandLine, usageErrorExitsWithTwo)
               "./t\\xe9: cannot read 'caf\\xe9'\nTry './t\\xe9 --help' for more information.\n");
 }
 
+// clang-format off
+TEST(CommandLine, checkedValueIsAUsageError)
+{
+    const ArgumentVector arguments("hexcut", {"a", "--format", "jsno"});
+    EXPECT_EQ(RVCommandLine(operandDefinitions(), {{"version", "1"}, {"executable", "hexcut"}}, arguments.argc(), arguments.argv()).standardOutcome(),
+              (RVOutcome{RVOutcome::Stream::standardError, "hexcut: invalid argument 'jsno' for '--format'\nhexcut: did you mean 'json'?\nhexcut: valid arguments are 'text', 'csv' or 'json'\nTry 'hexcut --help' for more information.\n", RVExitStatus::usageError}));
+}
+// clang-format on
+
 // Out of memory the message names the service's tool, and before any service
 // exists, or after the last is gone, the executable.
 TEST(CommandLine, memoryExhaustedNamesTheTool)

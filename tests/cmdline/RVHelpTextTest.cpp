@@ -32,6 +32,19 @@ TEST(HelpText, wholeScreen)
         rv::renderHelp(testTable("t\xe9\x1b")).starts_with("Usage: t\\xe9\\x1b [OPTION]...\n"));
 }
 
+// clang-format off
+TEST(HelpText, operandsAfterTheOptions)
+{
+    EXPECT_EQ(rv::renderHelp(operandTable()), "Usage: hexcut [OPTION]... FILE...\n\nOptions:\n  -h, --help\n          shows the help screen\n"
+        "  -V, --version\n          shows the version\n  -v, --verbose\n          tells how the command line was read\n"
+        "  -n, --count=N\n          stops after N packets\n  -o, --format={text (default) | csv | json}\n          sets the output format\n"
+        "  -c, --cache=filename\n          keeps results in a file\n\nOperands:\n  FILE...\n          a capture to read\n\n"
+        "See 'man hexcut' for the rules of the command line.\n");
+    const RVOptionTable two({{{"name", "in"}, {"operand", "[IN]"}, {"help", "h"}}, {{"name", "out"}, {"operand", "[OUT]..."}, {"help", "o"}}}, {{"executable", "t"}, {"version", "1"}});
+    EXPECT_TRUE(rv::renderHelp(two).starts_with("Usage: t [OPTION]... [IN] [OUT]...\n"));
+}
+// clang-format on
+
 // A help line is broken at the last space that fits the 69 columns beside
 // the indent, not a word earlier.
 TEST(HelpText, wrapsAtTheLastSpaceThatFits)

@@ -1,7 +1,9 @@
 #include "cmdline/RVParser.hpp"
 #include "tests/testSupport.hpp"
 
+#include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -15,9 +17,22 @@ struct ParseCase : NamedRow<ParseCase>
     std::optional<RVStandardAction> action = std::nullopt;
     std::optional<Kind> error = std::nullopt;
     std::string errorWord = "";
+    RVOptionTable (*table)() = [] { return testTable(); };
 };
 
 // clang-format off
+RVOptionTable hexcut() { return operandTable(); }
+// Operands by name and placeholder beside -q and an integer -n without bounds.
+RVOptionTable withOperands(std::initializer_list<std::pair<const char*, const char*>> operands)
+{
+    std::vector<RVDefinition> definitions = {{{"name", "q"}, {"short", "-q"}, {"long", "--q"}, {"help", "h"}},
+        {{"name", "n"}, {"short", "-n"}, {"long", "--n"}, {"argument", "N"}, {"accepts", "integer"}, {"help", "h"}}};
+    for (const auto& [name, placeholder] : operands) {
+        definitions.push_back({{"name", name}, {"operand", placeholder}, {"help", "h"}});
+    }
+    return RVOptionTable(definitions, {{"executable", "t"}, {"version", "1"}});
+}
+
 const ParseCase parseCases[] = {
     {{"empty"}, {}, {}},
     {{"shortWithNextWord"}, {"-f", "a"}, {{"file", texts({"a"})}}},
@@ -73,14 +88,45 @@ const ParseCase parseCases[] = {
     {{"optionAfterDoubleDash"}, {"--", "-h"}, {}, std::nullopt, Kind::extraOperand, "-h"},
     {{"firstErrorOnly"}, {"-x", "--bogus"}, {}, std::nullopt, Kind::invalidShortOption, "-x"},
     {{"operandBetweenOptions"}, {"-f", "a", "stray", "-fb"}, {{"file", texts({"a", "b"})}}, std::nullopt, Kind::extraOperand, "stray"},
+    // hexcut's: operands FILE..., -n from 1 to 1000, -o one of text, csv and json, -c filename.
+    {{"operandsAmongOptions"}, {"a", "-n", "5", "b", "-ojson", "-", "--count=+7", "-c", "x", "y"}, {{"file", texts({"a", "b", "-", "y"})}, {"count", V::list({V::number(5), V::number(7)})}, {"format", texts({"json"})}, {"cache", texts({"x"})}}, std::nullopt, std::nullopt, "", hexcut},
+    {{"doubleDashMakesOperands"}, {"--", "-n", "--help", "", "--"}, {{"file", texts({"-n", "--help", "", "--"})}}, std::nullopt, std::nullopt, "", hexcut},
+    {{"missingOperand"}, {"-n", "3", "--"}, {{"count", V::list({V::number(3)})}}, std::nullopt, Kind::missingOperand, "FILE", hexcut},
+    {{"helpWinsOverMissingOperand"}, {"-o", "csv", "-h"}, {{"help", V::number(1)}, {"format", texts({"csv"})}}, RVStandardAction::help, std::nullopt, "", hexcut},
+    {{"otherErrorWinsOverMissing"}, {"--file=a"}, {}, std::nullopt, Kind::unknownOption, "--file=a", hexcut},
+    {{"countBounds"}, {"f", "-n1", "-n", "1000", "-n+0001"}, {{"file", texts({"f"})}, {"count", V::list({V::number(1), V::number(1000), V::number(1)})}}, std::nullopt, std::nullopt, "", hexcut},
+    {{"countBelowRange"}, {"f", "--count", "-0"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "-0", hexcut},
+    {{"countAboveRange"}, {"--count=1001", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "1001", hexcut},
+    {{"countNotANumber"}, {"-n", "ten", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "ten", hexcut},
+    {{"countSignAlone"}, {"f", "-n+"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "+", hexcut},
+    {{"choiceRefused"}, {"f", "--format", "jsno", "-ojson"}, {{"format", texts({"json"})}, {"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "jsno", hexcut},
+    {{"choiceNoteIsNoChoice"}, {"f", "-o(default)"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "(default)", hexcut},
+    {{"firstErrorWins"}, {"-n", "0", "--bogus", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::invalidValue, "0", hexcut},
+    {{"firstErrorBeforeCheck"}, {"--bogus", "-n", "0", "f"}, {{"file", texts({"f"})}}, std::nullopt, Kind::unknownOption, "--bogus", hexcut},
+    {{"helpAfterInvalidValue"}, {"-n", "x", "-h"}, {{"help", V::number(1)}}, RVStandardAction::help, Kind::invalidValue, "x", hexcut},
+    // The split among operands of other shapes.
+    {{"repeatableLeavesTheLast"}, {"a", "-q", "b", "c"}, {{"source", texts({"a", "b"})}, {"dest", texts({"c"})}, {"q", V::number(1)}}, std::nullopt, std::nullopt, "", [] { return withOperands({{"source", "SOURCE..."}, {"dest", "DEST"}}); }},
+    {{"lastIsMissing"}, {"a"}, {{"source", texts({"a"})}}, std::nullopt, Kind::missingOperand, "DEST", [] { return withOperands({{"source", "SOURCE..."}, {"dest", "DEST"}}); }},
+    {{"firstShortIsMissing"}, {"x"}, {{"b", texts({"x"})}}, std::nullopt, Kind::missingOperand, "C", [] { return withOperands({{"a", "[A]"}, {"b", "B"}, {"c", "C"}}); }},
+    {{"optionalsInOrder"}, {"x", "y"}, {{"a", texts({"x"})}, {"c", texts({"y"})}}, std::nullopt, std::nullopt, "", [] { return withOperands({{"a", "[A]"}, {"b", "[B]"}, {"c", "C"}}); }},
+    {{"extraAfterOptional"}, {"x", "-q", "y", "z"}, {{"a", texts({"x"})}, {"b", texts({"y"})}, {"q", V::number(1)}}, std::nullopt, Kind::extraOperand, "z", [] { return withOperands({{"a", "[A]"}, {"b", "B"}}); }},
+    {{"anyNumberOfNone"}, {"-q"}, {{"q", V::number(1)}}, std::nullopt, std::nullopt, "", [] { return withOperands({{"file", "[FILE]..."}}); }},
+    {{"optionalBeforeRepeatable"}, {"v", "w", "x", "y"}, {{"a", texts({"v"})}, {"b", texts({"w", "x"})}, {"c", texts({"y"})}}, std::nullopt, std::nullopt, "", [] { return withOperands({{"a", "[A]"}, {"b", "B..."}, {"c", "C"}}); }},
+    {{"extraBeforeLaterError"}, {"x", "y", "-n", "z"}, {{"a", texts({"x"})}}, std::nullopt, Kind::extraOperand, "y", [] { return withOperands({{"a", "A"}}); }},
+    {{"errorBeforeExtra"}, {"x", "--bad", "y"}, {{"a", texts({"x"})}}, std::nullopt, Kind::unknownOption, "--bad", [] { return withOperands({{"a", "A"}}); }},
+    {{"valueErrorBeforeExtra"}, {"-n", "z", "x", "y"}, {{"a", texts({"x"})}}, std::nullopt, Kind::invalidValue, "z", [] { return withOperands({{"a", "A"}}); }},
+    {{"largestIntegers"}, {"-n9223372036854775807", "-n", "-9223372036854775808"}, {{"n", V::list({V::number(INT64_MAX), V::number(INT64_MIN)})}}, std::nullopt, std::nullopt, "", [] { return withOperands({}); }},
+    {{"pastLargest"}, {"-n", "9223372036854775808"}, {}, std::nullopt, Kind::invalidValue, "9223372036854775808", [] { return withOperands({}); }},
+    {{"pastSmallest"}, {"-n-9223372036854775809"}, {}, std::nullopt, Kind::invalidValue, "-9223372036854775809", [] { return withOperands({}); }},
 };
 // clang-format on
 
 // The result is read only after the arguments are overwritten and freed.
-RVParseResult parseAndForget(const std::vector<std::string>& words)
+RVParseResult parseAndForget(const std::vector<std::string>& words,
+                             const RVOptionTable& table = testTable())
 {
     const auto arguments = std::make_unique<ArgumentVector>("tl", words);
-    return rv::parseArguments(testTable(), arguments->afterProgramName());
+    return rv::parseArguments(table, arguments->afterProgramName());
 }
 
 using ParseCases = testing::TestWithParam<ParseCase>;
@@ -88,7 +134,7 @@ using ParseCases = testing::TestWithParam<ParseCase>;
 TEST_P(ParseCases, readsTheLine)
 {
     const ParseCase& row = GetParam();
-    const RVParseResult result = parseAndForget(row.words);
+    const RVParseResult result = parseAndForget(row.words, row.table());
     EXPECT_EQ(result.params, row.params);
     EXPECT_EQ(result.action, row.action);
     ASSERT_EQ(result.error.has_value(), row.error.has_value());

@@ -8,11 +8,22 @@ struct UsageErrorCase : NamedRow<UsageErrorCase>
 {
     std::vector<std::string> words; // after the program name
     std::string firstLines;         // before the closing "Try ..." line, which names the
-                                    // tool as they do
+                                    // tool as they do, where the table has --help
     const char* runAs = "tl";
+    RVOptionTable (*table)(const char*) = testTable;
 };
 
 // clang-format off
+// hexcut's table, and integers with one bound or none.
+RVOptionTable checkedTable(const char* runAs)
+{
+    std::vector<RVDefinition> definitions = operandDefinitions();
+    for (const auto& [name, accepts] : {std::pair{"least", "integer 1.."}, {"most", "integer ..0"}, {"any", "integer"}}) {
+        definitions.push_back({{"name", name}, {"long", std::string("--") + name}, {"argument", "N"}, {"accepts", accepts}, {"help", "h"}});
+    }
+    return RVOptionTable(definitions, {{"version", "1"}, {"executable", "hexcut"}, {"run-as", runAs}});
+}
+
 const UsageErrorCase usageErrorCases[] = {
     {{"swappedLetters"}, {"--fiel", "a"}, "tl: unrecognized option '--fiel'\ntl: did you mean '--file'?\n"},
     {{"twoEditsAway"}, {"--vrbse"}, "tl: unrecognized option '--vrbse'\ntl: did you mean '--verbose'?\n"},
@@ -48,6 +59,14 @@ const UsageErrorCase usageErrorCases[] = {
     {{"prefixedWithInvocationName"}, {"-x"}, "/usr/bin/tl: invalid option -- 'x'\n", "/usr/bin/tl"},
     {{"executableWithoutInvocationName"}, {"-x"}, "tl: invalid option -- 'x'\n", ""},
     {{"invocationNameEscaped"}, {"-x"}, "./t\\xe9\\n: invalid option -- 'x'\n", "./t\xe9\n"},
+    {{"missingOperand"}, {"-n", "5"}, "hexcut: missing FILE operand\n", "hexcut", checkedTable},
+    {{"noHelpNoTryLine"}, {"a", "b"}, "t: extra operand 'b'\n", "t", [](const char* runAs) { return RVOptionTable({{{"name", "in"}, {"operand", "[IN]"}, {"help", "h"}}}, {{"version", "1"}, {"executable", "t"}, {"run-as", runAs}}); }},
+    {{"closeChoice"}, {"-o", "jsno", "a"}, "hexcut: invalid argument 'jsno' for '--format'\nhexcut: did you mean 'json'?\nhexcut: valid arguments are 'text', 'csv' or 'json'\n", "hexcut", checkedTable},
+    {{"noChoiceClose"}, {"a", "--format=x\ty"}, "hexcut: invalid argument 'x\\ty' for '--format'\nhexcut: valid arguments are 'text', 'csv' or 'json'\n", "hexcut", checkedTable},
+    {{"integerRangeNamedByLongForm"}, {"-n", "ten", "a"}, "hexcut: invalid argument 'ten' for '--count': expected an integer from 1 to 1000\n", "hexcut", checkedTable},
+    {{"integerAtLeast"}, {"--least", "0"}, "hexcut: invalid argument '0' for '--least': expected an integer of at least 1\n", "hexcut", checkedTable},
+    {{"integerAtMost"}, {"--most=1", "a"}, "hexcut: invalid argument '1' for '--most': expected an integer of at most 0\n", "hexcut", checkedTable},
+    {{"integerUnbounded"}, {"--any=caf\xe9"}, "hexcut: invalid argument 'caf\\xe9' for '--any': expected an integer\n", "hexcut", checkedTable},
 };
 // clang-format on
 
@@ -56,13 +75,15 @@ using UsageErrorCases = testing::TestWithParam<UsageErrorCase>;
 TEST_P(UsageErrorCases, saysWhatWhereAndWhatNext)
 {
     const UsageErrorCase& row = GetParam();
-    const RVOptionTable table = testTable(row.runAs);
+    const RVOptionTable table = row.table(row.runAs);
     const ArgumentVector arguments("tl", row.words);
     const RVParseResult result = rv::parseArguments(table, arguments.afterProgramName());
     ASSERT_TRUE(result.error);
     const std::string name = row.firstLines.substr(0, row.firstLines.find(": "));
+    const bool tryLine = table.helpIndex() != RVOptionTable::none;
     EXPECT_EQ(rv::renderUsageError(table, *result.error),
-              row.firstLines + "Try '" + name + " --help' for more information.\n");
+              row.firstLines +
+                  (tryLine ? "Try '" + name + " --help' for more information.\n" : ""));
 }
 
 INSTANTIATE_TEST_SUITE_P(UsageError, UsageErrorCases, testing::ValuesIn(usageErrorCases), rowName);

@@ -7,6 +7,7 @@ struct VerboseCase : NamedRow<VerboseCase>
 {
     std::vector<std::string> words; // after the program name
     std::string report;
+    RVOptionTable (*table)(const char*) = testTable;
 };
 
 // clang-format off
@@ -22,6 +23,9 @@ const VerboseCase verboseCases[] = {
     {{"noReportBesideHelp"}, {"-v", "-h"}, ""},
     {{"noReportBesideError"}, {"-v", "-x"}, ""},
     {{"noReportWithoutVerbose"}, {"-q", "-fa"}, ""},
+    {{"operandsWhereTheyStand"}, {"a.pcap", "-v", "--", "-n"}, "hexcut: read 'a.pcap' as FILE\nhexcut: read '-v' as --verbose\nhexcut: read '--' as the end of the options\nhexcut: read '-n' as FILE\n", operandTable},
+    {{"operandsAfterVerbose"}, {"-vn", "7", "b\n", "-c", "c"}, "hexcut: read '-vn' '7' as --verbose, --count with the value '7'\nhexcut: read 'b\\n' as FILE\nhexcut: read '-c' 'c' as --cache with the value 'c'\n", operandTable},
+    {{"noReportBesideMissingOperand"}, {"-v"}, "", operandTable},
     {{"repeatsPointedOut"}, {"--verbose", "--file=x", "-f", "-", "--"}, "tl: read '--verbose' as --verbose\ntl: read '--file=x' as --file with the value 'x'\ntl: read '-f' '-' as --file with the value '-'\ntl: read '--' as the end of the options\ntl: --file was given 2 times\n"},
 };
 // clang-format on
@@ -31,7 +35,7 @@ using VerboseCases = testing::TestWithParam<VerboseCase>;
 TEST_P(VerboseCases, tellsHowEachArgumentWasRead)
 {
     const VerboseCase& row = GetParam();
-    const RVOptionTable table = testTable();
+    const RVOptionTable table = row.table(row.table == testTable ? "tl" : "hexcut");
     const ArgumentVector arguments("tl", row.words);
     const RVParseResult result = rv::parseArguments(table, arguments.afterProgramName());
     EXPECT_EQ(rv::renderVerboseReport(table, arguments.afterProgramName(), result.readings),

@@ -3,99 +3,152 @@
 # plain bash (and, where the package is installed, beside bash-completion)
 # and through shellcheck, the zsh and fish scripts through their shells'
 # syntax checks, and fish's completions through fish itself.
-# Usage: completionTest.sh DOCS-FOLDER
+# Usage: completionTest.sh DOCS-FOLDER PCSTAT-DOCS-FOLDER (pcstat: a table with
+# operands and choices that varnock has not)
 set -euo pipefail
 docs=$(cd "$1" && pwd)
+pcstat=$(cd "$2" && pwd)
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/here" && cd "$scratch/here"
-touch isup.flt isup-old.flt monday.hex "my filter.flt" && mkdir caps
+touch isup.flt isup-old.flt monday.hex "my filter.flt" ./-dash.txt && mkdir caps
 
-# Completes the words as COMP_WORDS, the last one being the word under the
-# cursor, with the function that the script registered for varnock.
-# $setup runs first, to load bash-completion or not.
-setup=:
-complete_bash() {
-  bash --norc --noprofile -c '
-    eval "$1"; shift
-    source "$0" || exit 1
-    COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-    registered=$(complete -p varnock) || exit 1
-    registered=${registered#*-F }; "${registered%% *}" varnock "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
-    printf "%s\n" "${COMPREPLY[@]}"' "$docs/varnock.bash" "$setup" "$@" | sort | paste -sd ' '
-}
-
-expect_bash() {
-  local expected=$1; shift
-  local got
-  got=$(complete_bash "$@") || { fail "bash failed on: $*"; return; }
-  [[ $got == "$expected" ]] || fail "bash${setup:+ ($setup)}: '$*' gave '$got', not '$expected'"
-}
-
-check_bash() {
-  expect_bash "--filter --filter-name" varnock --fil
-  expect_bash "mtp3-hexstream pcap" varnock --input-format ""
-  expect_bash "mtp3-hexstream pcap" varnock --input-format =
-  expect_bash "pcap" varnock --input-format = p
-  expect_bash "--input-format=mtp3-hexstream --input-format=pcap" varnock --input-format=
-  expect_bash "caps isup-old.flt isup.flt monday.hex my filter.flt" varnock -f ""
-  expect_bash "-fcaps/" varnock -fca
-  expect_bash "-vfmy\\ filter.flt" varnock -vfmy
-  expect_bash "isup-old.flt isup.flt" varnock -v --input x -f is
-  expect_bash "" varnock --filter-name ""
-}
-
-check_bash
-if [[ -f /usr/share/bash-completion/bash_completion ]]; then
-  setup="source /usr/share/bash-completion/bash_completion"
-  check_bash
-else
-  echo "bash-completion is not installed: checked in a plain bash only"
-fi
-
-shellcheck -s bash "$docs/varnock.bash" || fail "shellcheck finds fault with varnock.bash"
-zsh -n "$docs/_varnock" || fail "zsh -n rejects _varnock"
-# _arguments, stubbed, must get each form's description as one word.
-words=$(zsh -f -c '_arguments() { print -rl -- "$@"; }; source "$1"' zsh "$docs/_varnock") || fail "zsh cannot run _varnock"
-grep -qxF -- '-V[shows the software version]' <<<"$words" || fail "zsh: _arguments does not get '-V[...]' as one word"
-fish --no-execute "$docs/varnock.fish" || fail "fish --no-execute rejects varnock.fish"
-
-# An interactive zsh with compinit, on a pseudo-terminal: each line is typed
-# with a Tab, and a key bound to a widget of ours writes the line as the Tab
-# left it. The keys are read in order, so each write follows its completion.
+# Types each line into an interactive shell ($1) on a pseudo-terminal, after
+# the setup lines ($2); a key that the setup binds (^X, typed after each
+# line) writes the line as completion left it, with a | after it. The keys
+# are read in order, so each write follows its completion.
 # shellcheck disable=SC2016 # zsh expands these, not bash
-complete_zsh() {
+type_lines() {
+  rm -f "$scratch/typed"
   zsh -f -c '
     zmodload zsh/zpty
-    docs=$1 out=$2; shift 2
-    zpty typing zsh -f -i
-    zpty -w typing "fpath=(${(q)docs} \$fpath); autoload -Uz compinit; compinit -u -D"
-    zpty -w typing "typed() { print -r -- \"\$BUFFER|\" >>${(q)out}; BUFFER=; }; zle -N typed; bindkey ^X typed"
-    for line; do zpty -w -n typing "$line"$'"'"'\t\C-x'"'"'; done
+    shell=$1 setup=$2 out=$3; shift 3
+    zpty typing "$shell"
+    for command in "${(@f)setup}"; do zpty -w typing "$command"; done
+    for line; do zpty -w -n typing "$line"$'"'"'\C-x'"'"'; done
     for ((tries = 0; tries < 100; tries++)); do
       [[ -f $out && $(wc -l <$out) -ge $# ]] && break
       sleep 0.1
     done
-    zpty -d typing' zsh "$docs" "$scratch/zsh.out" "$@"
-  cat "$scratch/zsh.out"
+    zpty -d typing' zsh "$1" "$2" "$scratch/typed" "${@:3}"
+  cat "$scratch/typed"
 }
-expected=$'varnock -fmy\\ filter.flt |\nvarnock -vfmy\\ filter.flt |\nvarnock -fcaps/|\nvarnock -f my\\ filter.flt |'
-got=$(complete_zsh "varnock -fmy" "varnock -vfmy" "varnock -fca" "varnock -f my")
-[[ $got == "$expected" ]] || fail "zsh completed:"$'\n'"$got"$'\n'"not:"$'\n'"$expected"
+
+# Rows of keys typed and the line they leave, in pairs: Tab completes, and
+# M-* (readline's insert-completions) inserts every completion.
+tab=$'\t' all=$'\e*'
+bash_rows=(
+  "varnock --fil$all" "varnock --filter --filter-name "
+  "varnock --input-format $all" "varnock --input-format mtp3-hexstream pcap "
+  "varnock --input-format=$all" "varnock --input-format=mtp3-hexstream pcap "
+  "varnock --input-format=p$tab" "varnock --input-format=pcap "
+  "varnock -f $all" "varnock -f -dash.txt caps isup-old.flt isup.flt monday.hex my\\ filter.flt "
+  "varnock -fca$tab" "varnock -fcaps/"
+  "varnock -vfmy$tab" "varnock -vfmy\\ filter.flt "
+  "varnock -v --input x -f is$all" "varnock -v --input x -f isup-old.flt isup.flt "
+  "varnock --filter-name $tab" "varnock --filter-name "
+  "varnock --filter-name -f --verb$tab" "varnock --filter-name -f --verbose "
+  "varnock -- -$tab" "varnock -- -"
+  "varnock mo$tab" "varnock mo"
+  "pcstat --variant itu:$all" "pcstat --variant itu:14 16 "
+  "pcstat --variant=itu:1$all" "pcstat --variant=itu:14 16 "
+  "pcstat --variant an$tab" "pcstat --variant ansi:24 "
+  "pcstat -m b$tab" "pcstat -m b\\'c "
+  "pcstat --cache -$tab" "pcstat --cache -dash.txt "
+  "pcstat --cache -f --verb$tab" "pcstat --cache -f --verbose "
+  "pcstat -n -o ca$tab" "pcstat -n -o caps/"
+  "pcstat mo$tab" "pcstat monday.hex "
+  "pcstat -v my$tab" "pcstat -v my\\ filter.flt "
+  "pcstat -- -$tab" "pcstat -- -dash.txt "
+  "pcstat -- --v$tab" "pcstat -- --v"
+)
+zsh_rows=(
+  "varnock -fmy$tab" "varnock -fmy\\ filter.flt "
+  "varnock -vfmy$tab" "varnock -vfmy\\ filter.flt "
+  "varnock -fca$tab" "varnock -fcaps/"
+  "varnock -f my$tab" "varnock -f my\\ filter.flt "
+  "varnock --filter-name -f --verb$tab" "varnock --filter-name -f --verbose "
+  "varnock --filter-name x --verb$tab" "varnock --filter-name x --verbose "
+  "varnock mo$tab" "varnock mo"
+  "pcstat -vf -$tab" "pcstat -vf -dash.txt "
+  "pcstat --variant ansi:$tab" "pcstat --variant ansi:24 "
+  "pcstat --variant=ansi:$tab" "pcstat --variant=ansi:24 "
+  "pcstat -m b$tab" "pcstat -m b\\'c "
+  "pcstat --cache -$tab" "pcstat --cache -dash.txt "
+  "pcstat --cache -f --verb$tab" "pcstat --cache -f --verbose "
+  "pcstat -n -o ca$tab" "pcstat -n -o caps/"
+  "pcstat -h --he$tab" "pcstat -h --he"
+  "pcstat -oj$tab" "pcstat -ojson "
+  "pcstat mo$tab" "pcstat monday.hex "
+  "pcstat -- -$tab" "pcstat -- -dash.txt "
+  "pcstat -- --v$tab" "pcstat -- --v"
+)
+
+# Checks the rows ($3...) typed into the shell $1 after the setup $2.
+check_rows() {
+  local shell=$1 setup=$2 index expected=''
+  shift 2
+  local -a rows=("$@") lines=()
+  for ((index = 0; index < ${#rows[@]}; index += 2)); do
+    lines+=("${rows[index]}")
+    expected+="${rows[index + 1]}|"$'\n'
+  done
+  local got
+  got=$(type_lines "$shell" "$setup" "${lines[@]}")$'\n'
+  [[ $got == "$expected" ]] || fail "$shell ($setup) completed:"$'\n'"$got"$'\n'"not:"$'\n'"$expected"
+}
+
+bash_setup="source '$docs/varnock.bash'; source '$pcstat/pcstat.bash'"
+# shellcheck disable=SC2016 # the typed shell expands these
+bash_typed='typed() { printf "%s|\n" "$READLINE_LINE" >>'"'$scratch/typed'"'; READLINE_LINE=; READLINE_POINT=0; }; bind -x "\"\\C-x\": typed"'
+check_rows "bash --norc --noprofile -i" "$bash_setup"$'\n'"$bash_typed" "${bash_rows[@]}"
+if [[ -f /usr/share/bash-completion/bash_completion ]]; then
+  check_rows "bash --norc --noprofile -i" "source /usr/share/bash-completion/bash_completion"$'\n'"$bash_setup"$'\n'"$bash_typed" "${bash_rows[@]}"
+else
+  echo "bash-completion is not installed: checked in a plain bash only"
+fi
+# shellcheck disable=SC2016 # the typed shell expands these
+check_rows "zsh -f -i" "fpath=('$docs' '$pcstat' \$fpath); autoload -Uz compinit; compinit -u -D"$'\n'"typed() { print -r -- \"\$BUFFER|\" >>'$scratch/typed'; BUFFER=; }; zle -N typed; bindkey ^X typed" "${zsh_rows[@]}"
+
+# Plain shellcheck: the script names its shell itself.
+for script in "$docs/varnock.bash" "$pcstat/pcstat.bash"; do
+  shellcheck "$script" || fail "shellcheck finds fault with $script"
+done
+for script in "$docs/_varnock" "$pcstat/_pcstat"; do
+  zsh -n "$script" || fail "zsh -n rejects $script"
+done
+# _arguments, stubbed, must get each form's description as one word.
+words=$(zsh -f -c '_arguments() { print -rl -- "$@"; }; source "$1"' zsh "$docs/_varnock") || fail "zsh cannot run _varnock"
+grep -qxF -- '(-V --version)-V[shows the software version]' <<<"$words" || fail "zsh: _arguments does not get '-V[...]' as one word"
+for script in "$docs/varnock.fish" "$pcstat/pcstat.fish"; do
+  fish --no-execute "$script" || fail "fish --no-execute rejects $script"
+done
 
 expect_fish() {
   local expected=$1 line=$2 got
-  got=$(fish --no-config -c "source '$docs/varnock.fish'; complete -C '$line'" | cut -f1 | sort | paste -sd ' ')
+  got=$(fish --no-config -c "source '$docs/varnock.fish'; source '$pcstat/pcstat.fish'; complete -C '$line'" | cut -f1 | LC_ALL=C sort | paste -sd ' ')
   [[ $got == "$expected" ]] || fail "fish: '$line' gave '$got', not '$expected'"
 }
 expect_fish "--filter --filter-name" "varnock --fil"
 expect_fish "mtp3-hexstream pcap" "varnock --input-format "
 expect_fish "--input-format=mtp3-hexstream --input-format=pcap" "varnock --input-format="
-expect_fish "caps/ isup-old.flt isup.flt monday.hex my filter.flt" "varnock -f "
-expect_fish "caps/ isup-old.flt isup.flt monday.hex my filter.flt" "varnock -vf "
+expect_fish "-dash.txt caps/ isup-old.flt isup.flt monday.hex my filter.flt" "varnock -f "
+expect_fish "-dash.txt caps/ isup-old.flt isup.flt monday.hex my filter.flt" "varnock -vf "
 expect_fish "-fcaps/" "varnock -fca"
 expect_fish "-vfmy filter.flt" "varnock -vfmy"
+expect_fish "--verbose" "varnock --filter-name -f --verb"
+expect_fish "" "varnock mo"
+expect_fish "itu:14 itu:16" "pcstat --variant itu:"
+expect_fish "--variant=itu:14 --variant=itu:16" "pcstat --variant=itu:1"
+expect_fish "b'c" "pcstat -m b"
+expect_fish "-dash.txt" "pcstat --cache -"
+expect_fish "--verbose" "pcstat --cache -f --verb"
+expect_fish "--verbose" "pcstat --dry-run --verb"
+expect_fish "-dash.txt caps/ isup-old.flt isup.flt monday.hex my filter.flt" "pcstat -n -o "
+expect_fish "monday.hex" "pcstat -v mo"
+expect_fish "-dash.txt" "pcstat -- -"
+expect_fish "" "pcstat -- --v"
 exit $status

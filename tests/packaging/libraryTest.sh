@@ -82,7 +82,7 @@ buildExample() {
     fail "$name: installing pktcount lays: $laid"
   gzip -dc "$scratch/$name-root/share/man/man1/pktcount.1.gz" | mandoc -Tlint -W warning ||
     fail "$name: mandoc finds faults in pktcount.1"
-  shellcheck -s bash "$scratch/$name-root/share/bash-completion/completions/pktcount" ||
+  shellcheck "$scratch/$name-root/share/bash-completion/completions/pktcount" ||
     fail "$name: shellcheck finds faults in pktcount's bash completion"
   # A value the service checks, and the pattern that only pktcount can.
   local tool=$scratch/$name-root/bin/pktcount

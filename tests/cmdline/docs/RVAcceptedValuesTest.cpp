@@ -37,4 +37,35 @@ TEST_P(AcceptedValuesCases, readsThePlaceholder)
 INSTANTIATE_TEST_SUITE_P(AcceptedValues, AcceptedValuesCases,
                          testing::ValuesIn(acceptedValuesCases), rowName);
 
+struct OperandPositionsCase : NamedRow<OperandPositionsCase>
+{
+    std::vector<RVOperandSpec> operands;
+    std::vector<std::pair<std::size_t, std::size_t>> ranges; // first, end
+};
+
+constexpr std::size_t any = RVWordRange::unbounded;
+
+// clang-format off
+const OperandPositionsCase operandPositionsCases[] = {
+    {{"repeatedFiles"}, {{"file", "FILE...", "FILE", "a file", false, true}}, {{0, any}}},
+    {{"fileNamesAfterAnOptionalWord"}, {{"source", "[SOURCE]", "SOURCE", "from", true, false}, {"dest", "filename...", "filename", "to", false, true}}, {{0, any}}},
+    {{"filesAroundAName"}, {{"in", "FILE", "FILE", "in", false, false}, {"name", "NAME", "NAME", "name", false, false}, {"out", "[FILE]", "FILE", "out", true, false}}, {{0, 1}, {2, 3}}},
+    {{"noFileOperand"}, {{"name", "[NAME]...", "NAME", "name", true, true}}, {}},
+};
+// clang-format on
+
+using OperandPositionsCases = testing::TestWithParam<OperandPositionsCase>;
+
+TEST_P(OperandPositionsCases, placesTheFileOperands)
+{
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    for (const RVWordRange& range : rv::fileOperandPositions(GetParam().operands)) {
+        ranges.emplace_back(range.first, range.end);
+    }
+    EXPECT_EQ(ranges, GetParam().ranges);
+}
+
+INSTANTIATE_TEST_SUITE_P(AcceptedValues, OperandPositionsCases,
+                         testing::ValuesIn(operandPositionsCases), rowName);
+
 } // namespace

@@ -19,19 +19,24 @@ std::vector<std::string> prefixed(const std::string& prefix, std::vector<std::st
     return words;
 }
 
+// The words as bash quotes them (printf %q), as they go in.
+const std::vector<std::string> quotedWords = {
+    "it\\'s", "\\$\\(touch\\$\\{IFS\\}pwned\\)", "back\\\\slash", "\\\"dq\\\"", "\\*", "=eq"};
+
 // clang-format off
 const BashCase bashCases[] = {
     {{"everyOptionAfterAFlag"}, {"my-tool", "-q", ""}, {"-m", "--mode", "-F", "--file", "-q", "--quiet"}},
-    {{"wordsAfterTheOption"}, {"my-tool", "--mode", ""}, hostileWords},
-    {{"wordsAfterSplitEquals"}, {"my-tool", "--mode", "="}, hostileWords},
-    {{"wordsInOneWordEquals"}, {"my-tool", "--mode="}, prefixed("--mode=", hostileWords)},
-    {{"literalPrefixIsNoPattern"}, {"my-tool", "--mode", "$("}, {"$(touch${IFS}pwned)"}},
+    {{"wordsAfterTheOption"}, {"my-tool", "--mode", ""}, quotedWords},
+    {{"optionAsAValueTakesNoValue"}, {"my-tool", "-m", "-F", ""}, {"-m", "--mode", "-F", "--file", "-q", "--quiet"}},
+    {{"wordsInOneWordEquals"}, {"my-tool", "--mode="}, prefixed("--mode=", quotedWords)},
+    {{"literalPrefixIsNoPattern"}, {"my-tool", "--mode", "$("}, {"\\$\\(touch\\$\\{IFS\\}pwned\\)"}},
+    {{"quotedPrefix"}, {"my-tool", "--mode", "it\\'"}, {"it\\'s"}},
     {{"valueThatStartsWithADash"}, {"my-tool", "--mode", "-"}, {}},
     {{"filesJoinedToTheShortForm"}, {"my-tool", "-Fal"}, {"-Falpha.txt", "-Falso"}},
     {{"filesAfterAClusterEndingInTheOption"}, {"my-tool", "-qF", "al"}, {"compopt -o filenames", "alpha.txt", "also"}},
     {{"filesJoinedToAClusterEndingInTheOption"}, {"my-tool", "-qFal"}, {"-qFalpha.txt", "-qFalso"}},
     {{"joinedFolderQuotedAndNotEnded"}, {"my-tool", "-Fit"}, {"-Fit\\'s\\ dir/", "compopt -o nospace"}},
-    {{"wordsJoinedToAClusterEndingInTheOption"}, {"my-tool", "-qm$("}, {"-qm$(touch${IFS}pwned)"}},
+    {{"wordsJoinedToAClusterEndingInTheOption"}, {"my-tool", "-qm$("}, {"-qm\\$\\(touch\\$\\{IFS\\}pwned\\)"}},
     {{"optionsAfterAClusterWithItsValue"}, {"my-tool", "-Fal", "--q"}, {"--quiet"}},
     {{"nothingAfterDoubleDash"}, {"my-tool", "--", ""}, {}},
     {{"doubleDashAsAValueEndsNothing"}, {"my-tool", "-F", "--", "--q"}, {"--quiet"}},
@@ -57,7 +62,8 @@ TEST_P(BashCases, completesInAPlainBash)
     }
     const std::string script =
         "compopt() { echo \"compopt $*\"; }; source ./my-tool.bash && COMP_WORDS=(\"$@\") && "
-        "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) "
+        "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) && COMP_LINE=${COMP_WORDS[*]} && "
+        "COMP_POINT=${#COMP_LINE} "
         "&& registered=$(complete -p my-tool) && registered=${registered#*-F } && "
         "${registered%% *} && printf '%s\\n' \"${COMPREPLY[@]}\"";
     std::vector<std::string> lines =
@@ -71,5 +77,16 @@ TEST_P(BashCases, completesInAPlainBash)
 }
 
 INSTANTIATE_TEST_SUITE_P(BashCompletion, BashCases, testing::ValuesIn(bashCases), rowName);
+
+// The script of every table shape passes shellcheck.
+TEST(BashCompletion, isValidForEveryShape)
+{
+    const ShellFolder folder;
+    for (const RVOptionTable& table : completionShapes()) {
+        const std::string name = std::string(table.app().executable) + ".bash";
+        folder.write(name, rv::renderBashCompletion(table));
+        EXPECT_EQ(folder.run("shellcheck " + name), std::vector<std::string>{}) << name;
+    }
+}
 
 } // namespace

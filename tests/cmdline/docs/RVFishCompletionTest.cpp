@@ -29,4 +29,15 @@ TEST(FishCompletion, offersTheWordsAndTheHelpLiterally)
     EXPECT_FALSE(folder.holds("pwned"));
 }
 
+// The script of every table shape passes fish --no-execute.
+TEST(FishCompletion, isValidForEveryShape)
+{
+    const ShellFolder folder;
+    for (const RVOptionTable& table : completionShapes()) {
+        const std::string name = std::string(table.app().executable) + ".fish";
+        folder.write(name, rv::renderFishCompletion(table));
+        EXPECT_EQ(folder.run("fish --no-execute " + name), std::vector<std::string>{}) << name;
+    }
+}
+
 } // namespace

@@ -16,13 +16,24 @@ TEST(ZshCompletion, handsArgumentsEveryTextLiterally)
         folder.run("zsh -f -c '_arguments() { print -rl -- \"$@\"; }; source ./_my-tool'");
     const std::string help = "[it's \"quoted\" $HOME `touch pwned` \\[x\\]\\: y\\\\z]";
     for (const std::string& expected :
-         {"-q" + help, "*-F+" + help + ":filename:_files",
+         {"(-q --quiet)-q" + help, "*-F+" + help + ":filename:_files",
           "*--mode=" + help +
               ":mode:(it\\'s \\$\\(touch\\$\\{IFS\\}pwned\\) back\\\\slash \\\"dq\\\" "
               "\\* \\=eq)"}) {
         EXPECT_NE(std::find(words.begin(), words.end(), expected), words.end()) << expected;
     }
     EXPECT_FALSE(folder.holds("pwned"));
+}
+
+// The script of every table shape passes zsh -n.
+TEST(ZshCompletion, isValidForEveryShape)
+{
+    const ShellFolder folder;
+    for (const RVOptionTable& table : completionShapes()) {
+        const std::string name = std::string(table.app().executable) + ".zsh";
+        folder.write(name, rv::renderZshCompletion(table));
+        EXPECT_EQ(folder.run("zsh -n " + name), std::vector<std::string>{}) << name;
+    }
 }
 
 } // namespace
