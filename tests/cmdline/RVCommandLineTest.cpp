@@ -1,6 +1,7 @@
 #include "tests/testSupport.hpp"
 #include <varnock/cmdline/RVCommandLine.hpp>
 
+#include <cerrno>
 #include <memory>
 #include <new>
 
@@ -24,6 +25,16 @@ TEST(CommandLine, usageErrorExitsWithTwo)
     const ArgumentVector latin1Name("./t\xe9", {});
     EXPECT_EQ(commandLineFor(latin1Name).usageErrorText("cannot read " + rv::quoted("caf\xe9")),
               "./t\\xe9: cannot read 'caf\\xe9'\nTry './t\\xe9 --help' for more information.\n");
+    // A tool without the help option: the error line alone, both from the
+    // parser and from the tool.
+    std::vector<RVDefinition> withoutHelp = testDefinitions();
+    withoutHelp.erase(withoutHelp.begin());
+    const ArgumentVector unknown("./tl", {"-x"});
+    const RVCommandLine noHelp(withoutHelp, testApp("./tl"), unknown.argc(), unknown.argv());
+    EXPECT_EQ(noHelp.standardOutcome().text, "./tl: invalid option -- 'x'\n");
+    EXPECT_EQ(noHelp.usageErrorText("no captures"), "./tl: no captures\n");
+    EXPECT_EXIT(noHelp.exitWithUsageError("no captures"), testing::ExitedWithCode(2),
+                "^\\./tl: no captures\n$");
 }
 
 // clang-format off
@@ -42,6 +53,14 @@ TEST(CommandLine, memoryExhaustedNamesTheTool)
     const auto runOutOfMemory = [] { std::get_new_handler()(); };
     EXPECT_EXIT(runOutOfMemory(), testing::ExitedWithCode(1),
                 "^varnock_tests: memory exhausted\n$");
+    // Started under a name that is not printable ASCII: every such byte escaped.
+    const auto underOtherName = [&] {
+        static char name[] = "t\xc3\xa9\x7f\x1b";
+        program_invocation_short_name = name;
+        runOutOfMemory();
+    };
+    EXPECT_EXIT(underOtherName(), testing::ExitedWithCode(1),
+                "^t\\\\xc3\\\\xa9\\\\x7f\\\\x1b: memory exhausted\n$");
     const ArgumentVector arguments("./t\xe9", {});
     {
         const RVCommandLine commandLine = commandLineFor(arguments);

@@ -1,7 +1,9 @@
 #include "cmdline/RVOptionTable.hpp"
 #include "tests/testSupport.hpp"
 
+#include <cstdint>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -36,6 +38,90 @@ const BadTableCase badTableCases[] = {
     {{"unknownAppKeyStartingLikeAKnownOne"}, [](Definitions&, RVDefinition& app) { app["run_as"] = "x"; }, "app definition: unknown key 'run_as'"},
     {{"missingExecutable"}, [](Definitions&, RVDefinition& app) { app.erase("executable"); }, "app definition"},
     {{"missingVersion"}, [](Definitions&, RVDefinition& app) { app.erase("version"); }, "app definition"},
+    // Texts that a person reads: UTF-8 without control characters, wherever the fault stands.
+    {{"helpNewline"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "reads\n.SH INJECTED"; }, "option definition 5 ('file'): 'help' holds a control character at byte 6"},
+    {{"helpNul"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = std::string("a\0b", 3); }, "'help' holds a control character at byte 2"},
+    {{"helpEscape"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "\x1b[1mbold"; }, "'help' holds a control character at byte 1"},
+    {{"helpTab"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "ab\tc"; }, "'help' holds a control character at byte 3"},
+    {{"helpDelete"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "abcdefgh\x7f"; }, "'help' holds a control character at byte 9"},
+    {{"helpC1Control"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "na\xc3\xafve \xc2\x9b" "2J"; }, "'help' holds a control character at byte 8"},
+    {{"helpLastOfC1"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "\xc2\x9f"; }, "'help' holds a control character at byte 1"},
+    {{"helpControlInSecondBlock"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "reads the definition of\ra filter"; }, "'help' holds a control character at byte 24"},
+    {{"helpControlInLastBlock"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "reads the definition of a filter from a file\x01"; }, "'help' holds a control character at byte 45"},
+    {{"helpUnitSeparatorInBlock"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "reads the definition of a filter\x1f"; }, "'help' holds a control character at byte 33"},
+    {{"helpControlInMiddleBlock"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "0123456789abcdefghij\x02 the rest of a text of"; }, "'help' holds a control character at byte 21"},
+    {{"helpDeleteInTinyText"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "~\x7f"; }, "'help' holds a control character at byte 2"},
+    {{"helpControlInShortText"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "abcd\x1f"; }, "'help' holds a control character at byte 5"},
+    {{"helpControlInTinyText"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "a\x05"; }, "'help' holds a control character at byte 2"},
+    {{"helpLatin1"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "caf\xe9 au lait, in a cup of sixteen"; }, "option definition 5 ('file'): 'help' is not valid UTF-8 at byte 4"},
+    {{"helpCutShort"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "euro \xe2\x82"; }, "'help' is not valid UTF-8 at byte 6"},
+    {{"helpOverlong"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "\xc0\xaf"; }, "'help' is not valid UTF-8 at byte 1"},
+    {{"helpSurrogate"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "x\xed\xa0\x80"; }, "'help' is not valid UTF-8 at byte 2"},
+    {{"helpPastU10FFFF"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "\xf4\x90\x80\x80"; }, "'help' is not valid UTF-8 at byte 1"},
+    {{"helpFaultAfterUtf8"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "\xe2\x86\x92 \xf0\x9f\x98\x80\xff"; }, "'help' is not valid UTF-8 at byte 9"},
+    {{"argumentControl"}, [](Definitions& d, RVDefinition&) { d[4]["argument"] = "file\nname"; }, "option definition 5 ('file'): 'argument' holds a control character at byte 5"},
+    {{"argumentNotUtf8"}, [](Definitions& d, RVDefinition&) { d[4]["argument"] = "n\xe9"; }, "'argument' is not valid UTF-8 at byte 2"},
+    {{"copyrightControl"}, [](Definitions&, RVDefinition& app) { app["copyright"] = "(C) \x1b[2J"; }, "app definition: 'copyright' holds a control character at byte 5"},
+    {{"versionNotUtf8"}, [](Definitions&, RVDefinition& app) { app["version"] = "2.\xff"; }, "app definition: 'version' is not valid UTF-8 at byte 3"},
+    {{"executableNewline"}, [](Definitions&, RVDefinition& app) { app["executable"] = "t\nl"; }, "app definition: 'executable' holds a control character at byte 2"},
+    {{"emptyHelp"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = ""; }, "option definition 5 ('file'): 'help' is empty"},
+    {{"emptyArgument"}, [](Definitions& d, RVDefinition&) { d[4]["argument"] = ""; }, "option definition 5 ('file'): 'argument' is empty"},
+    {{"nameTrailingHyphen"}, [](Definitions& d, RVDefinition&) { d[3] = {{"name", "x-"}, {"long", "--x-"}, {"help", "x"}}; }, "option definition 4 ('x-'): 'name' must be lower-case letters and digits, in words joined by single hyphens"},
+    {{"nameDoubleHyphen"}, [](Definitions& d, RVDefinition&) { d[3] = {{"name", "a--b"}, {"long", "--a--b"}, {"help", "x"}}; }, "'name' must be"},
+    {{"nameWithUnderscore"}, [](Definitions& d, RVDefinition&) { d[3] = {{"name", "a_b"}, {"long", "--a_b"}, {"help", "x"}}; }, "'name' must be"},
+    {{"nameEscapedInMessage"}, [](Definitions& d, RVDefinition&) { d[3] = {{"name", "a\nb"}, {"long", "--a\nb"}, {"help", "x"}}; }, "option definition 4 ('a\\nb'): 'name' must be"},
+    {{"unknownKeyEscaped"}, [](Definitions& d, RVDefinition&) { d[4]["he\x1blp"] = "x"; }, "unknown key 'he\\x1blp'"},
+    {{"choiceListUnclosed"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a | b"; }, "option definition 7 ('format'): 'argument': a list of choices must be written '{a | b}'"},
+    {{"choiceListEmpty"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{}"; }, "'argument': a list of choices has an empty alternative"},
+    {{"choiceListOnlyBrace"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{"; }, "a list of choices must be written"},
+    {{"choiceListEmptyLast"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a | }"; }, "a list of choices has an empty alternative"},
+    {{"choiceListEmptyFirst"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{ | a}"; }, "a list of choices has an empty alternative"},
+    {{"choiceListEmptyMiddle"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a || b}"; }, "a list of choices has an empty alternative"},
+    {{"choiceTwice"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{text (default) | json | text}"; }, "'argument': a choice is listed twice"},
+    {{"choiceTwiceInALongList"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a | b | c | d | e | f | g | h | i | b}"; }, "a choice is listed twice"},
+    {{"choiceTwicePastTheFirstEight"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a | b | c | d | e | f | g | h | i | i (again)}"; }, "a choice is listed twice"},
+    // Operands and checked values.
+    {{"operandWithShort"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"short", "-i"}, {"help", "x"}}); }, "operand definition 8 ('input'): an operand has only the keys 'name', 'operand' and 'help'"},
+    {{"operandWithArgument"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"argument", "x"}, {"help", "x"}}); }, "an operand has only the keys"},
+    {{"operandWithAccepts"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"accepts", "integer"}, {"help", "x"}}); }, "an operand has only the keys"},
+    {{"operandAndLong"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"long", "--input"}, {"help", "x"}}); }, "option definition 8 ('input'): 'long' and 'operand' exclude each other"},
+    {{"operandMissingHelp"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}}); }, "operand definition 8 ('input'): 'help' is missing"},
+    {{"operandEmptyHelp"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"help", ""}}); }, "operand definition 8 ('input'): 'help' is empty"},
+    {{"operandHelpControl"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"help", "a\tb"}}); }, "operand definition 8 ('input'): 'help' holds a control character at byte 2"},
+    {{"operandStandardName"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "verbose"}, {"operand", "FILE"}, {"help", "x"}}); }, "operand definition 8 ('verbose'): an operand cannot take the name of a standard option"},
+    {{"operandNamedAsAnOption"}, [](Definitions& d, RVDefinition&) { d.insert(d.begin(), RVDefinition{{"name", "quiet"}, {"operand", "FILE"}, {"help", "x"}}); }, "operand definition 1 ('quiet'): the name is defined twice"},
+    {{"operandNamedTwice"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "A"}, {"help", "x"}}); d.push_back({{"name", "in"}, {"operand", "B"}, {"help", "x"}}); }, "operand definition 9 ('in'): the name is defined twice"},
+    {{"operandBadName"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "In"}, {"operand", "FILE"}, {"help", "x"}}); }, "'name' must be"},
+    {{"operandEmptyPlaceholder"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", ""}, {"help", "x"}}); }, "operand definition 8 ('in'): 'operand' must be W, [W], W... or [W]..., where W is a letter followed by letters, digits, '_' or '-'"},
+    {{"operandStartsWithDigit"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "1FILE"}, {"help", "x"}}); }, "'operand' must be W, [W]"},
+    {{"operandTwoDots"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "FILE.."}, {"help", "x"}}); }, "'operand' must be W, [W]"},
+    {{"operandFourDots"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "FILE...."}, {"help", "x"}}); }, "'operand' must be W, [W]"},
+    {{"operandDotsInsideBrackets"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "[FILE...]"}, {"help", "x"}}); }, "'operand' must be W, [W]"},
+    {{"operandUnclosedBracket"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "[FILE"}, {"help", "x"}}); }, "'operand' must be W, [W]"},
+    {{"operandEmptyBrackets"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "[]..."}, {"help", "x"}}); }, "'operand' must be W, [W]"},
+    {{"operandSpaceBeforeDots"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "FILE ..."}, {"help", "x"}}); }, "'operand' must be W, [W]"},
+    {{"operandAngleBrackets"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "<FILE>"}, {"help", "x"}}); }, "'operand' must be W, [W]"},
+    {{"operandWordRepeated"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "FILE"}, {"help", "x"}}); d.push_back({{"name", "out"}, {"operand", "[FILE]..."}, {"help", "x"}}); }, "operand definition 9 ('out'): the placeholder's word is used by another operand"},
+    {{"twoRepeatableOperands"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "SOURCE..."}, {"help", "x"}}); d.push_back({{"name", "out"}, {"operand", "[DEST]..."}, {"help", "x"}}); }, "operand definition 9 ('out'): two repeatable operands make the line ambiguous"},
+    {{"optionalAfterRepeatable"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "SOURCE..."}, {"help", "x"}}); d.push_back({{"name", "out"}, {"operand", "[DEST]"}, {"help", "x"}}); }, "operand definition 9 ('out'): an optional operand after a repeatable one makes the line ambiguous"},
+    {{"optionalAfterRepeatableLater"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "A..."}, {"help", "x"}}); d.push_back({{"name", "b"}, {"operand", "B"}, {"help", "x"}}); d.push_back({{"name", "c"}, {"operand", "[C]"}, {"help", "x"}}); }, "operand definition 10 ('c'): an optional operand after a repeatable one"},
+    {{"standardTakesValueAfterOperand"}, [](Definitions& d, RVDefinition&) { d.insert(d.begin(), RVDefinition{{"name", "in"}, {"operand", "FILE"}, {"help", "x"}}); d[1]["argument"] = "x"; }, "option definition 2 ('help'): a standard option takes no value"},
+    {{"acceptsOnAFlag"}, [](Definitions& d, RVDefinition&) { d[3]["accepts"] = "integer"; }, "option definition 4 ('quiet'): 'accepts' is only for an option that takes a value ('argument')"},
+    {{"acceptsUnknown"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "number"; }, "option definition 5 ('file'): 'accepts' must be \"choice\", \"integer\" or \"integer MIN..MAX\" (either bound may be left out)"},
+    {{"acceptsEmpty"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = ""; }, "'accepts' must be \"choice\""},
+    {{"acceptsCapitalised"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "Integer"; }, "'accepts' must be \"choice\""},
+    {{"acceptsIntegerWithoutRange"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer "; }, "'accepts' must be \"choice\""},
+    {{"acceptsIntegerTwoSpaces"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer  1..5"; }, "'accepts' must be \"choice\""},
+    {{"acceptsIntegerDash"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer 1-5"; }, "'accepts' must be \"choice\""},
+    {{"acceptsIntegerThreeBounds"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer 1..5..9"; }, "'accepts' must be \"choice\""},
+    {{"acceptsIntegerWordBound"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer ..ten"; }, "'accepts' must be \"choice\""},
+    {{"acceptsIntegerSignAlone"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer -..5"; }, "'accepts' must be \"choice\""},
+    {{"acceptsIntegerPast64Bits"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer 1..9223372036854775808"; }, "option definition 5 ('file'): 'accepts': a bound is past the signed 64-bit range"},
+    {{"acceptsIntegerBelow64Bits"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer -9223372036854775809.."; }, "'accepts': a bound is past the signed 64-bit range"},
+    {{"acceptsIntegerFarPast64Bits"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer 0..99999999999999999999999"; }, "'accepts': a bound is past the signed 64-bit range"},
+    {{"acceptsIntegerMinAboveMax"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer 5..1"; }, "option definition 5 ('file'): 'accepts': MIN is greater than MAX"},
+    {{"acceptsIntegerNegativeMinAboveMax"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer -1..-2"; }, "'accepts': MIN is greater than MAX"},
+    {{"acceptsChoiceWithoutList"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "choice"; }, "option definition 5 ('file'): 'accepts' choice needs an 'argument' written '{a | b}'"},
 };
 // clang-format on
 
@@ -51,6 +137,60 @@ TEST_P(BadTableCases, isRejectedAsAProgrammingError)
 }
 
 INSTANTIATE_TEST_SUITE_P(OptionTable, BadTableCases, testing::ValuesIn(badTableCases), rowName);
+
+struct GoodTableCase : NamedRow<GoodTableCase>
+{
+    std::function<void(Definitions&, RVDefinition&)> change;
+    std::function<void(const RVOptionTable&)> expect;
+};
+
+using Check = RVValueCheck::Kind;
+using Words = std::vector<std::string_view>;
+constexpr auto int64Min = std::numeric_limits<std::int64_t>::min();
+constexpr auto int64Max = std::numeric_limits<std::int64_t>::max();
+
+// clang-format off
+const GoodTableCase goodTableCases[] = {
+    {{"operandsAndCheckedValues"}, [](Definitions& d, RVDefinition&) { d = operandDefinitions(); }, [](const RVOptionTable& t) {
+        ASSERT_EQ(t.operands().size(), 1U);
+        EXPECT_EQ(t.operands()[0].word, "FILE");
+        EXPECT_TRUE(t.operands()[0].repeatable && !t.operands()[0].optional && t.operandMinimum() == 1 && t.checksValues());
+        EXPECT_EQ(t.option(3).check.kind, Check::integer);
+        EXPECT_EQ(t.option(3).check.minimum, 1);
+        EXPECT_EQ(t.option(3).check.maximum, 1000);
+        EXPECT_EQ(t.option(4).check.choices, (Words{"text", "csv", "json"}));
+        EXPECT_EQ(t.findLong("file"), RVOptionTable::none); }},
+    {{"noOperandNoCheck"}, [](Definitions&, RVDefinition&) {}, [](const RVOptionTable& t) { EXPECT_TRUE(t.operands().empty() && !t.checksValues() && t.option(6).check.kind == Check::anything); }},
+    {{"integerAtMostZero"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer ..0"; }, [](const RVOptionTable& t) { EXPECT_TRUE(!t.option(4).check.minimum && t.option(4).check.maximum == 0 && t.checksValues()); }},
+    {{"integerAtLeastOne"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer 1.."; }, [](const RVOptionTable& t) { EXPECT_TRUE(t.option(4).check.minimum == 1 && !t.option(4).check.maximum); }},
+    {{"integerAny"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer"; }, [](const RVOptionTable& t) { EXPECT_TRUE(t.option(4).check.kind == Check::integer && !t.option(4).check.minimum && !t.option(4).check.maximum); }},
+    {{"integerWhole64Bits"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer -9223372036854775808..9223372036854775807"; }, [](const RVOptionTable& t) { EXPECT_TRUE(t.option(4).check.minimum == int64Min && t.option(4).check.maximum == int64Max); }},
+    {{"integerOneValueSigned"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer +5..+5"; }, [](const RVOptionTable& t) { EXPECT_TRUE(t.option(4).check.minimum == 5 && t.option(4).check.maximum == 5); }},
+    {{"choicesWithNotesAndBraces"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a {x} | {b} (default) |c|  d  }"; d[6]["accepts"] = "choice"; }, [](const RVOptionTable& t) { EXPECT_EQ(t.option(6).check.choices, (Words{"a", "{b}", "c", "d"})); }},
+    {{"nineChoices"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a | b | c | d | e | f | g | h | i}"; d[6]["accepts"] = "choice"; }, [](const RVOptionTable& t) { EXPECT_EQ(t.option(6).check.choices, (Words{"a", "b", "c", "d", "e", "f", "g", "h", "i"})); }},
+    {{"runAsHoldsAnything"}, [](Definitions&, RVDefinition& app) { app["run-as"] = "./t\x1b\xe9\n"; }, [](const RVOptionTable& t) { EXPECT_EQ(t.app().runAs, "./t\x1b\xe9\n"); }},
+    {{"utf8Texts"}, [](Definitions& d, RVDefinition& app) { d[4]["help"] = "na\xc3\xafve grouping \xe2\x86\x92 one bucket\xc2\xa0\xf4\x8f\xbf\xbf"; d[4]["argument"] = "fich\xc3\xa9"; app["copyright"] = "(C) J\xc3\xb6rg"; }, {}},
+    {{"printableAtEveryLength"}, [](Definitions& d, RVDefinition& app) { d[3]["help"] = "0123456789abcdef"; d[4]["help"] = "~"; d[5]["help"] = "0123456789abcdef!"; d[6]["help"] = " ~  "; app["version"] = "12345678"; }, {}},
+    {{"optionalThenRepeatableOperands"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "a"}, {"operand", "[A]"}, {"help", "x"}}); d.push_back({{"name", "b"}, {"operand", "B_1-x..."}, {"help", "x"}}); d.push_back({{"name", "c"}, {"operand", "C"}, {"help", "x"}}); }, [](const RVOptionTable& t) { EXPECT_EQ(t.operandMinimum(), 2U); EXPECT_EQ(t.operands()[1].word, "B_1-x"); }},
+    {{"optionalOperandsOnly"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "a"}, {"operand", "[A]"}, {"help", "x"}}); d.push_back({{"name", "b"}, {"operand", "[B]..."}, {"help", "x"}}); }, [](const RVOptionTable& t) { EXPECT_TRUE(t.operandMinimum() == 0 && t.operands()[1].optional && t.operands()[1].repeatable && !t.operands()[0].repeatable); }},
+    {{"namesOfWordsAndDigits"}, [](Definitions& d, RVDefinition&) { d[3] = {{"name", "ipv4-only-2"}, {"long", "--ipv4-only-2"}, {"help", "x"}}; }, {}},
+};
+// clang-format on
+
+using GoodTableCases = testing::TestWithParam<GoodTableCase>;
+
+TEST_P(GoodTableCases, isAccepted)
+{
+    Definitions definitions = testDefinitions();
+    RVDefinition app = testApp();
+    GetParam().change(definitions, app);
+    const RVOptionTable table(std::move(definitions), std::move(app));
+    if (GetParam().expect) {
+        GetParam().expect(table);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(OptionTable, GoodTableCases, testing::ValuesIn(goodTableCases), rowName);
 
 TEST(OptionTable, everyLetterAndDigitIsAShortFormAndStandardOptionsAreOptional)
 {

@@ -15,6 +15,13 @@ struct UsageErrorCase : NamedRow<UsageErrorCase>
 
 // clang-format off
 // hexcut's table, and integers with one bound or none.
+RVOptionTable withoutHelpOption(const char* runAs)
+{
+    std::vector<RVDefinition> definitions = testDefinitions();
+    definitions.erase(definitions.begin());
+    return RVOptionTable(std::move(definitions), testApp(runAs));
+}
+
 RVOptionTable checkedTable(const char* runAs)
 {
     std::vector<RVDefinition> definitions = operandDefinitions();
@@ -48,6 +55,7 @@ const UsageErrorCase usageErrorCases[] = {
     {{"operandAfterDoubleDash"}, {"--", "--help"}, "tl: extra operand '--help'\n"},
     {{"controlCharactersEscaped"}, {"a\nb\x1b[2J"}, "tl: extra operand 'a\\nb\\x1b[2J'\n"},
     {{"spaceKeptTabEscaped"}, {"a b\tc"}, "tl: extra operand 'a b\\tc'\n"},
+    {{"deleteEscaped"}, {"a\x7f"}, "tl: extra operand 'a\\x7f'\n"},
     {{"latin1Escaped"}, {"caf\xe9"}, "tl: extra operand 'caf\\xe9'\n"},
     {{"utf8KeptAsTyped"}, {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"}, "tl: extra operand 'caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80'\n"},
     {{"utf8EdgesKept"}, {"\xc2\xa0\xed\x9f\xbf\xee\x80\x80\xf4\x8f\xbf\xbf"}, "tl: extra operand '\xc2\xa0\xed\x9f\xbf\xee\x80\x80\xf4\x8f\xbf\xbf'\n"},
@@ -62,11 +70,15 @@ const UsageErrorCase usageErrorCases[] = {
     {{"missingOperand"}, {"-n", "5"}, "hexcut: missing FILE operand\n", "hexcut", checkedTable},
     {{"noHelpNoTryLine"}, {"a", "b"}, "t: extra operand 'b'\n", "t", [](const char* runAs) { return RVOptionTable({{{"name", "in"}, {"operand", "[IN]"}, {"help", "h"}}}, {{"version", "1"}, {"executable", "t"}, {"run-as", runAs}}); }},
     {{"closeChoice"}, {"-o", "jsno", "a"}, "hexcut: invalid argument 'jsno' for '--format'\nhexcut: did you mean 'json'?\nhexcut: valid arguments are 'text', 'csv' or 'json'\n", "hexcut", checkedTable},
+    {{"prefixOfAChoice"}, {"a", "-oc"}, "hexcut: invalid argument 'c' for '--format'\nhexcut: did you mean 'csv'?\nhexcut: valid arguments are 'text', 'csv' or 'json'\n", "hexcut", checkedTable},
     {{"noChoiceClose"}, {"a", "--format=x\ty"}, "hexcut: invalid argument 'x\\ty' for '--format'\nhexcut: valid arguments are 'text', 'csv' or 'json'\n", "hexcut", checkedTable},
     {{"integerRangeNamedByLongForm"}, {"-n", "ten", "a"}, "hexcut: invalid argument 'ten' for '--count': expected an integer from 1 to 1000\n", "hexcut", checkedTable},
     {{"integerAtLeast"}, {"--least", "0"}, "hexcut: invalid argument '0' for '--least': expected an integer of at least 1\n", "hexcut", checkedTable},
     {{"integerAtMost"}, {"--most=1", "a"}, "hexcut: invalid argument '1' for '--most': expected an integer of at most 0\n", "hexcut", checkedTable},
     {{"integerUnbounded"}, {"--any=caf\xe9"}, "hexcut: invalid argument 'caf\\xe9' for '--any': expected an integer\n", "hexcut", checkedTable},
+    {{"noHelpOptionErrorLineAlone"}, {"-x"}, "tl: invalid option -- 'x'\n", "tl", withoutHelpOption},
+    {{"noHelpOptionSuggestionKept"}, {"--fiel"}, "tl: unrecognized option '--fiel'\ntl: did you mean '--file'?\n", "tl", withoutHelpOption},
+    {{"noHelpOptionHelpIsUnknown"}, {"--help"}, "tl: unrecognized option '--help'\n", "tl", withoutHelpOption},
 };
 // clang-format on
 

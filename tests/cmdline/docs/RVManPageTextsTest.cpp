@@ -22,6 +22,9 @@ const TextsFileCase textsFileCases[] = {
     {{"noKey"}, "summary: a\njust words\n", {}, "line 2: expected \"key: text\""},
     {{"continuationFirst"}, "  x\nsummary: a\n", {}, "line 1: a continued line"},
     {{"explanationWithoutExample"}, "summary: a\nexplanation: x\n", {}, "line 2: an explanation"},
+    {{"utf8Kept"}, "summary: na\xc3\xafve \xe2\x86\x92 one\n", {"na\xc3\xafve \xe2\x86\x92 one", {}, {}, ""}, ""},
+    {{"notUtf8"}, "summary: a\ndescription: ok\n# caf\xe9\n", {}, "man page texts, line 3: not valid UTF-8 at byte 6"},
+    {{"notUtf8InContinuation"}, "summary: a\n  \xe2\x82\n", {}, "line 2: not valid UTF-8 at byte 3"},
     {{"secondExplanation"}, "summary: a\nexample: t\nexplanation: x\nexplanation: y\n", {}, "line 4: an explanation"},
 };
 // clang-format on

@@ -60,15 +60,17 @@ public:
     RVOutcome standardOutcome() const;
 
     // Option name to value: a list of texts, one per occurrence in command
-    // line order, for an option that takes a value; the number of
-    // occurrences for one that does not; no entry for an option not given.
+    // line order, for an option that takes a value (of numbers, for one that
+    // accepts an integer); the number of occurrences for one that does not;
+    // no entry for an option not given. Operand name to the list of its
+    // words, in command line order; no entry for an operand given none.
     // A copy outlives this object and shares its texts' bytes.
     const RVParams& params() const;
 
     // A usage error that the tool finds itself, such as a value it cannot
-    // use, in the service's form: "NAME: MESSAGE" and the line that points
-    // to --help. The message is written as given: quote words from the
-    // command line with rv::quoted.
+    // use, in the service's form: "NAME: MESSAGE", then the line that points
+    // to --help where the table defines the help option. The message is
+    // written as given: quote words from the command line with rv::quoted.
     std::string usageErrorText(std::string_view message) const;
     // Writes usageErrorText(message) on standard error and ends the process
     // with usageError.
