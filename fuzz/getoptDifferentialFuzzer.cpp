@@ -1,13 +1,18 @@
 // Differential fuzzing of the command-line service against glibc's getopt_long
 // given the same eight options. The input is the words after the program name,
 // each ended by a NUL byte, so words can be empty, huge, numerous or not UTF-8.
-// A line the two read differently where they are meant to agree is printed,
-// and the run aborts so that libFuzzer keeps it.
+// An input whose first byte is 0x01 drops that byte and is read against a
+// second table: the eight options and an operand "file" that takes any number
+// of words ("[FILE]..."), where the service reads options and operands in any
+// order, as getopt_long does when it permutes. A line the two read
+// differently where they are meant to agree is printed, and the run aborts so
+// that libFuzzer keeps it.
 #include "cmdline/RVParser.hpp"
 #include "varnock/varnock.hpp"
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,19 +20,32 @@
 #include <map>
 #include <set>
 #include <string_view>
+#include <utility>
 
 namespace {
 
-// The real table as getopt_long takes it: "Vvhf:i:" and eight long options,
-// with no '+' in front, so getopt_long permutes operands to the end.
+// The first byte of an input that is read against the table with operands.
+constexpr std::uint8_t operandTableByte = 0x01;
+
+std::vector<RVDefinition> definitionsWithOperand()
+{
+    std::vector<RVDefinition> definitions = makeCommandLineDefinition();
+    definitions.push_back({{"name", "file"}, {"operand", "[FILE]..."}, {"help", "a file to read"}});
+    return definitions;
+}
+
+// A table as getopt_long takes it: "Vvhf:i:" and eight long options, with no
+// '+' in front, so getopt_long permutes operands to the end. Built in place:
+// longOptions points into names.
 struct GetoptOptions
 {
-    RVOptionTable table{makeCommandLineDefinition(), makeAppDefinition("varnock")};
+    RVOptionTable table;
     std::vector<std::string> names;
     std::string shortOptions;
     std::vector<option> longOptions;
 
-    GetoptOptions()
+    explicit GetoptOptions(std::vector<RVDefinition> definitions)
+        : table(std::move(definitions), makeAppDefinition("varnock"))
     {
         names.reserve(table.options().size()); // longOptions points into them
         for (const RVOptionSpec& definition : table.options()) {
@@ -48,11 +66,11 @@ struct GetoptReading
     bool error = false;
     RVParams params;
     std::optional<RVStandardAction> action;
-    RunSettings settings;                // first occurrence counts, as in the front end
-    std::vector<std::string> inputs;     // the bytes that settings.inputs views
-    std::set<std::string_view> operands; // what permutation left after the options
-    std::set<std::string_view> expanded; // "--verb", read as "--verbose"
-    std::set<std::string_view> joined;   // "-fVALUE" and "-input=x", read as -i "nput=x"
+    RunSettings settings;                   // first occurrence counts, as in the front end
+    std::vector<std::string> inputs;        // the bytes that settings.inputs views
+    std::vector<std::string_view> operands; // what permutation left after the options, in order
+    std::set<std::string_view> expanded;    // "--verb", read as "--verbose"
+    std::set<std::string_view> joined;      // "-fVALUE" and "-input=x", read as -i "nput=x"
 };
 
 GetoptReading readWithGetopt(const GetoptOptions& known, std::vector<char*> argv) // permuted
@@ -83,7 +101,16 @@ GetoptReading readWithGetopt(const GetoptOptions& known, std::vector<char*> argv
                 option == table.helpIndex() ? RVStandardAction::help : RVStandardAction::version;
         }
     }
-    reading.operands.insert(argv.begin() + optind, argv.begin() + argc);
+    reading.operands.assign(argv.begin() + optind, argv.begin() + argc);
+    // The table's one operand takes them all, in the order getopt_long leaves
+    // them: as typed, those after "--" last.
+    if (!table.operands().empty() && !reading.operands.empty()) {
+        std::vector<RVOptionValue> words;
+        for (const std::string_view word : reading.operands) {
+            words.push_back(RVOptionValue::text(std::string(word)));
+        }
+        reading.params.emplace(table.operands().front().name, RVOptionValue::list(words));
+    }
     for (const auto& [name, given] : texts) {
         std::vector<RVOptionValue> values;
         for (const std::string& text : given) {
@@ -109,21 +136,40 @@ GetoptReading readWithGetopt(const GetoptOptions& known, std::vector<char*> argv
 
 // The one place where the service is meant to differ from getopt_long: it
 // rejects lines that getopt_long accepts, as it keeps an operand (a word such
-// as "a", "-", "" or any word after "--"), expands "--verb" to "--verbose", or
-// reads "-input=x" as -i with the value "nput=x". Error texts never count.
-bool meantToDiffer(const RVUsageError& error, const GetoptReading& getopt)
+// as "a", "-", "" or any word after "--") for a table that has none, expands
+// "--verb" to "--verbose", or reads "-input=x" as -i with the value "nput=x".
+// Error texts never count.
+bool meantToDiffer(const RVOptionTable& table, const RVUsageError& error,
+                   const GetoptReading& getopt)
 {
     using Kind = RVUsageError::Kind;
-    return (error.kind == Kind::extraOperand && getopt.operands.contains(error.word)) ||
+    return (error.kind == Kind::extraOperand && table.operands().empty() &&
+            std::find(getopt.operands.begin(), getopt.operands.end(), error.word) !=
+                getopt.operands.end()) ||
            (error.kind == Kind::unknownOption && getopt.expanded.contains(error.word)) ||
            (error.kind == Kind::singleDashLongName && getopt.joined.contains(error.word));
 }
 
 } // namespace
 
+// getopt_long stops at the first operand when POSIXLY_CORRECT is set; the
+// service reads no environment variable, and the comparison is with the
+// permuting mode.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    unsetenv("POSIXLY_CORRECT");
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const GetoptOptions known; // built once: building it is most of a run's work
+    // Built once: building them is most of a run's work.
+    static const GetoptOptions varnockTable(makeCommandLineDefinition());
+    static const GetoptOptions operandTable(definitionsWithOperand());
+    const bool withOperands = size > 0 && data[0] == operandTableByte;
+    const GetoptOptions& known = withOperands ? operandTable : varnockTable;
+    data += withOperands ? 1 : 0;
+    size -= withOperands ? 1 : 0;
     std::string line(reinterpret_cast<const char*>(data), size); // and a NUL after the last word
     char programName[] = "varnock";
     std::vector<char*> argv{programName};
@@ -135,12 +181,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RVParseResult result =
         rv::parseArguments(known.table, {argv.data() + 1, argv.size() - 2});
     const GetoptReading getopt = readWithGetopt(known, argv);
-    if (result.error ? getopt.error || meantToDiffer(*result.error, getopt)
-                     : !getopt.error && getopt.operands.empty() && getopt.expanded.empty() &&
-                           getopt.params == result.params && getopt.action == result.action &&
+    if (result.error ? getopt.error || meantToDiffer(known.table, *result.error, getopt)
+                     : !getopt.error && (withOperands || getopt.operands.empty()) &&
+                           getopt.expanded.empty() && getopt.params == result.params &&
+                           getopt.action == result.action &&
                            getopt.settings == resolveRunSettings(result.params)) {
         return 0;
     }
+    std::fputs(withOperands ? "with operands: " : "", stderr);
     std::fputs(result.error ? "getopt_long accepts:" : "getopt_long reads otherwise:", stderr);
     for (std::size_t index = 0; argv[index] != nullptr; ++index) {
         std::fprintf(stderr, " '%s'", argv[index]);

@@ -69,8 +69,10 @@ arch=$(dpkg --print-architecture)
 step default cmake --workflow --preset default
 step sanitize cmake --workflow --preset sanitize
 step fuzz cmake --workflow --preset fuzz
+# shellcheck source=tests/packaging/versions.sh
+source tests/packaging/versions.sh
 step package bash -c "cmake --workflow --preset package &&
-  bash tests/packaging/packageTest.sh build-package/varnock_1.15.0_$arch.deb"
+  bash tests/packaging/packageTest.sh build-package/varnock_${toolVersion}_$arch.deb"
 step library bash tests/packaging/libraryTest.sh build
 echo "tests: $passed passed, $failed failed"
 ((failed == 0))

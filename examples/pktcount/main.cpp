@@ -13,10 +13,12 @@ int main(int argc, char* argv[])
     if (read.error) {
         commandLine.exitWithUsageError(*read.error);
     }
+    if (read.settings.quiet) {
+        return 0;
+    }
+    std::fputs(headerLine(read.settings).c_str(), stdout);
     for (const std::string& input : read.settings.inputs) {
-        if (!read.settings.quiet) {
-            std::printf("%s: 0 packets\n", input.c_str());
-        }
+        std::fputs(totalLine(read.settings, input, 0).c_str(), stdout);
     }
     return 0;
 }

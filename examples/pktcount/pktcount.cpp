@@ -1,8 +1,7 @@
 #include "pktcount.hpp"
 
-#include <charconv>
-
-// One option to a line, in the order the help screen shows them.
+// One definition to a line, in the order the help screen shows them. The
+// service checks the count and the format; the pattern only pktcount can.
 // clang-format off
 std::vector<RVDefinition> makeCommandLineDefinition()
 {
@@ -10,9 +9,11 @@ std::vector<RVDefinition> makeCommandLineDefinition()
         {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the software version"}},
         {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "tells how the command line was read"}},
         {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
-        {{"name", "input"}, {"short", "-i"}, {"long", "--input"}, {"argument", "filename"}, {"help", "counts the packets of a file, or of stdin for -; may be repeated"}},
-        {{"name", "max-packets"}, {"short", "-n"}, {"long", "--max-packets"}, {"argument", "count"}, {"help", "stops after this many packets"}},
-        {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", "prints totals only"}},
+        {{"name", "max-packets"}, {"short", "-n"}, {"long", "--max-packets"}, {"argument", "count"}, {"accepts", "integer 0.."}, {"help", "stops after this many packets of each file"}},
+        {{"name", "match"}, {"short", "-m"}, {"long", "--match"}, {"argument", "pattern"}, {"help", "counts only the packets whose decoded text this regular expression finds"}},
+        {{"name", "format"}, {"short", "-o"}, {"long", "--format"}, {"argument", "{text (default) | csv}"}, {"accepts", "choice"}, {"help", "writes the totals as text lines or as CSV with a header"}},
+        {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", "prints nothing but errors"}},
+        {{"name", "file"}, {"operand", "FILE..."}, {"help", "a capture to count the packets of, or - for standard input"}},
     };
 }
 // clang-format on
@@ -28,22 +29,63 @@ RVDefinition makeAppDefinition(const char* runAs)
 SettingsOrError readSettings(const RVCommandLine& commandLine)
 {
     SettingsOrError result;
+    Settings& settings = result.settings;
     const RVParams& params = commandLine.params();
-    if (const auto input = params.find("input"); input != params.end()) {
-        for (const RVOptionValue& name : *input->second.asList()) {
-            result.settings.inputs.emplace_back(*name.asText());
+    // The first occurrence of an option counts.
+    const auto first = [&params](std::string_view name) -> const RVOptionValue* {
+        const auto found = params.find(name);
+        return found == params.end() ? nullptr : &found->second.asList()->front();
+    };
+    if (const auto files = params.find("file"); files != params.end()) {
+        for (const RVOptionValue& name : *files->second.asList()) {
+            settings.inputs.emplace_back(*name.asText());
         }
     }
-    result.settings.quiet = params.contains("quiet");
-    if (const auto limit = params.find("max-packets"); limit != params.end()) {
-        // The first occurrence counts.
-        const std::string_view text = *limit->second.asList()->front().asText();
-        std::int64_t value = -1;
-        const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (problem != std::errc() || end != text.data() + text.size() || value < 0) {
-            result.error = "invalid packet count " + rv::quoted(text);
+    settings.quiet = params.contains("quiet");
+    if (const RVOptionValue* limit = first("max-packets")) {
+        settings.maxPackets = *limit->asNumber(); // an integer of at least 0, as checked
+    }
+    if (const RVOptionValue* format = first("format"); format && *format->asText() == "csv") {
+        settings.format = Settings::Format::csv;
+    }
+    if (const RVOptionValue* pattern = first("match")) {
+        const std::string text(*pattern->asText());
+        try {
+            settings.match.emplace(text, std::regex::ECMAScript);
+        } catch (const std::regex_error&) {
+            result.error = "invalid pattern " + rv::quoted(text) + " for '--match'";
         }
-        result.settings.maxPackets = value;
     }
     return result;
+}
+
+namespace {
+
+// A CSV field: quoted, with its quotes doubled, when it holds a comma, a
+// quote or a line break.
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string field = "\"";
+    for (const char c : text) {
+        field.append(c == '"' ? 2 : 1, c);
+    }
+    return field + "\"";
+}
+
+} // namespace
+
+std::string headerLine(const Settings& settings)
+{
+    return settings.format == Settings::Format::csv ? "file,packets\n" : "";
+}
+
+std::string totalLine(const Settings& settings, const std::string& input, std::int64_t packets)
+{
+    if (settings.format == Settings::Format::csv) {
+        return csvField(input) + "," + std::to_string(packets) + "\n";
+    }
+    return input + ": " + std::to_string(packets) + " packets\n";
 }

@@ -1,10 +1,12 @@
-// pktcount's options as data, and its settings read from the parsed line.
+// pktcount's options and operands as data, and its settings read from the
+// parsed line.
 #pragma once
 
 #include <varnock/cmdline/RVCommandLine.hpp>
 
 #include <cstdint>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -14,9 +16,17 @@ RVDefinition makeAppDefinition(const char* runAs);
 
 struct Settings
 {
-    std::vector<std::string> inputs;
+    enum class Format
+    {
+        text,
+        csv
+    };
+
+    std::vector<std::string> inputs; // the FILE operands, in command-line order
     bool quiet = false;
     std::int64_t maxPackets = -1; // -1: no limit
+    Format format = Format::text;
+    std::optional<std::regex> match; // only the packets it finds in their text count
 };
 
 // The settings, or, for a value that pktcount cannot use, the usage error
@@ -28,3 +38,7 @@ struct SettingsOrError
 };
 
 SettingsOrError readSettings(const RVCommandLine& commandLine);
+
+// One input's total as the format writes it, and the line before the first.
+std::string totalLine(const Settings& settings, const std::string& input, std::int64_t packets);
+std::string headerLine(const Settings& settings);

@@ -1,5 +1,6 @@
 // pktcount's own command line, through the service's returning call: what
-// would be written, and whether the process would end, for each line.
+// would be written, and whether the process would end, for each line; then
+// the settings read from the lines that go on.
 #include "pktcount.hpp"
 
 #include <cstdio>
@@ -25,35 +26,99 @@ RVCommandLine commandLineOf(std::vector<const char*> words)
                          static_cast<int>(words.size()), words.data());
 }
 
+const std::string tryHelp = "Try 'pktcount --help' for more information.\n";
+
+// A line that the service ends: the text starts with "text" and is whole
+// when "whole" is set. The tool's own errors: "text" is the whole report.
+struct EndRow
+{
+    std::vector<const char*> words;
+    RVOutcome::Stream stream;
+    RVExitStatus status;
+    std::string text;
+    bool whole = true;
+};
+
+// A line that goes on, and what pktcount reads from it.
+struct RunRow
+{
+    std::vector<const char*> words;
+    std::vector<std::string> inputs;
+    bool quiet;
+    std::int64_t maxPackets;
+    Settings::Format format;
+    const char* matched; // a text the pattern finds, or null for no pattern
+    std::string output;  // what totalLine and headerLine write for the inputs
+};
+
+std::string describe(const std::vector<const char*>& words)
+{
+    std::string line = "pktcount";
+    for (const char* word : words) {
+        line.append(" '").append(word).append("'");
+    }
+    return line;
+}
+
 } // namespace
 
 int main()
 {
     using Stream = RVOutcome::Stream;
+    using Format = Settings::Format;
+    // clang-format off
+    const std::vector<EndRow> ends = {
+        {{"-q", "--help"}, Stream::standardOutput, RVExitStatus::success, "Usage: pktcount [OPTION]... FILE...\n", false},
+        {{"--quite", "a"}, Stream::standardError, RVExitStatus::usageError, "pktcount: unrecognized option '--quite'\npktcount: did you mean '--quiet'?\n" + tryHelp},
+        {{"-q"}, Stream::standardError, RVExitStatus::usageError, "pktcount: missing FILE operand\n" + tryHelp},
+        {{"a", "-n", "-1"}, Stream::standardError, RVExitStatus::usageError, "pktcount: invalid argument '-1' for '--max-packets': expected an integer of at least 0\n" + tryHelp},
+        {{"--max-packets=ten", "a"}, Stream::standardError, RVExitStatus::usageError, "pktcount: invalid argument 'ten' for '--max-packets': expected an integer of at least 0\n" + tryHelp},
+        {{"a", "--format", "cvs"}, Stream::standardError, RVExitStatus::usageError, "pktcount: invalid argument 'cvs' for '--format'\npktcount: did you mean 'csv'?\npktcount: valid arguments are 'text' or 'csv'\n" + tryHelp},
+        {{"--file=a"}, Stream::standardError, RVExitStatus::usageError, "pktcount: unrecognized option '--file=a'\n" + tryHelp},
+    };
+    // clang-format on
+    for (const EndRow& row : ends) {
+        const RVOutcome outcome = commandLineOf(row.words).standardOutcome();
+        expect(outcome.stream == row.stream && outcome.exitStatus == row.status &&
+                   (row.whole ? outcome.text == row.text : outcome.text.starts_with(row.text)),
+               describe(row.words) + " writes:\n" + outcome.text);
+    }
 
-    const RVOutcome help = commandLineOf({"-q", "--help"}).standardOutcome();
-    expect(help.stream == Stream::standardOutput && help.exitStatus == RVExitStatus::success &&
-               help.text.starts_with("Usage: pktcount [OPTION]...\n"),
-           "--help: usage on standard output, ending with success");
+    // The operands in the order typed, options before, between and after
+    // them; after "--" every word is an operand.
+    // clang-format off
+    const std::vector<RunRow> runs = {
+        {{"a.hex"}, {"a.hex"}, false, -1, Format::text, nullptr, "a.hex: 0 packets\n"},
+        {{"a.hex", "-qn", "0", "-", "--format=csv", "b\"c\".hex", "d,e"}, {"a.hex", "-", "b\"c\".hex", "d,e"}, true, 0, Format::csv, nullptr, "file,packets\na.hex,0\n-,0\n\"b\"\"c\"\".hex\",0\n\"d,e\",0\n"},
+        {{"-n", "10", "-n", "20", "-o", "text", "-o", "csv", "--", "-n", "--"}, {"-n", "--"}, false, 10, Format::text, nullptr, "-n: 0 packets\n--: 0 packets\n"},
+        {{"--match", "I[AC]M$", "x", "-m", "("}, {"x"}, false, -1, Format::text, "an IAM", "x: 0 packets\n"},
+    };
+    // clang-format on
+    for (const RunRow& row : runs) {
+        const RVCommandLine run = commandLineOf(row.words);
+        const SettingsOrError read = readSettings(run);
+        const Settings& settings = read.settings;
+        std::string output = headerLine(settings);
+        for (const std::string& input : settings.inputs) {
+            output += totalLine(settings, input, 0);
+        }
+        expect(run.standardOutcome() == RVOutcome() && !read.error &&
+                   settings.inputs == row.inputs && settings.quiet == row.quiet &&
+                   settings.maxPackets == row.maxPackets && settings.format == row.format &&
+                   (row.matched == nullptr
+                        ? !settings.match
+                        : settings.match && std::regex_search(row.matched, *settings.match) &&
+                              !std::regex_search("IAMX", *settings.match)) &&
+                   output == row.output,
+               describe(row.words) + " reads otherwise; writes:\n" + output);
+    }
 
-    const RVOutcome typo = commandLineOf({"--quite"}).standardOutcome();
-    expect(typo.stream == Stream::standardError && typo.exitStatus == RVExitStatus::usageError &&
-               typo.text.find("did you mean '--quiet'?") != std::string::npos,
-           "--quite: a usage error that suggests --quiet");
-
-    const RVCommandLine run = commandLineOf({"-qi", "a.hex", "--input=b.hex", "-n", "10"});
-    expect(run.standardOutcome() == RVOutcome(), "a good line: nothing written, the run goes on");
-    const SettingsOrError read = readSettings(run);
-    expect(!read.error && read.settings.quiet && read.settings.maxPackets == 10 &&
-               read.settings.inputs == std::vector<std::string>{"a.hex", "b.hex"},
-           "a good line: inputs in order, quiet, the limit");
-
-    const RVCommandLine bad = commandLineOf({"-n", "ten"});
+    // The pattern only pktcount can check, reported in the service's form.
+    const RVCommandLine bad = commandLineOf({"a", "--match=a(b"});
     const SettingsOrError badRead = readSettings(bad);
     expect(badRead.error && bad.usageErrorText(*badRead.error) ==
-                                "pktcount: invalid packet count 'ten'\n"
-                                "Try 'pktcount --help' for more information.\n",
-           "-n ten: the tool's own usage error, in the service's form");
+                                "pktcount: invalid pattern 'a(b' for '--match'\n" + tryHelp,
+           "--match=a(b: the tool's own usage error, in the service's form");
 
     return failures == 0 ? 0 : 1;
 }

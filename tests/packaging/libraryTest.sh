@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The command-line service as another tool of the set takes it: installed
-# under a prefix of its own, every public header compiles alone; the example
+# under a prefix of its own, every public header compiles alone, and the
+# header, the pkg-config files and find_package give the library's own
+# version, which find_package takes for an older 1.x too; the example
 # tool examples/pktcount builds against it with find_package, with
 # pkg-config, and with add_subdirectory of this source tree; in each CMake
 # build its ctest lists only its own test, which passes, and its install lays
@@ -26,10 +28,42 @@ export PKG_CONFIG_PATH
 PKG_CONFIG_PATH=$(dirname "$(find "$prefix" -name varnock-cmdline.pc)")
 [[ $(pkg-config --variable=prefix varnock-cmdline) == "$prefix" ]] ||
   fail "varnock-cmdline.pc does not name the install prefix $prefix"
+
+# The library's version, not varnock's, in the header and both .pc files.
+# shellcheck source=tests/packaging/versions.sh
+source "$source/tests/packaging/versions.sh"
+headerVersion=$(g++ -std=c++20 -E -dM -I"$prefix/include" -include varnock/cmdline/RVVersion.hpp \
+  -x c++ /dev/null | sed -n 's/^#define VARNOCK_CMDLINE_VERSION "\(.*\)"$/\1/p')
+[[ $headerVersion == "$libraryVersion" ]] || fail "RVVersion.hpp gives '$headerVersion'"
+for pc in varnock-cmdline varnock-cmdline-docs; do
+  [[ $(pkg-config --modversion $pc) == "$libraryVersion" ]] || fail "$pc.pc is not at $libraryVersion"
+done
+# find_package: this version and the minor one before it, not the next minor
+# or major one.
+IFS=. read -r major minor _ <<<"$libraryVersion"
+asked="$major.$((minor - 1));$major.$minor;$major.$((minor + 1));$((major + 1)).0"
+mkdir -p "$scratch/versions"
+cat >"$scratch/versions/CMakeLists.txt" <<'EOF'
+cmake_minimum_required(VERSION 3.25)
+project(versions LANGUAGES CXX)
+foreach(version IN LISTS ASKED)
+  find_package(varnock_cmdline ${version} CONFIG QUIET)
+  if(varnock_cmdline_FOUND)
+    message(STATUS "found ${version}: ${varnock_cmdline_VERSION}")
+  else()
+    message(STATUS "found ${version}: none")
+  endif()
+endforeach()
+EOF
+found=$(cmake -S "$scratch/versions" -B "$scratch/versions/build" -DCMAKE_PREFIX_PATH="$prefix" \
+  "-DASKED=$asked" | sed -n 's/^-- found //p' | paste -sd '/')
+[[ $found == "$major.$((minor - 1)): $libraryVersion/$major.$minor: $libraryVersion/$major.$((minor + 1)): none/$((major + 1)).0: none" ]] ||
+  fail "find_package finds: $found"
 # shellcheck disable=SC2046 # pkg-config's words are g++'s arguments
 g++ -o "$scratch/pktcount-pc" "$example/main.cpp" "$example/pktcount.cpp" -DPKTCOUNT_VERSION='"0.3.0"' \
   $(pkg-config --cflags --libs varnock-cmdline) || fail "pktcount does not build with pkg-config"
-[[ $("$scratch/pktcount-pc" -i a.hex) == "a.hex: 0 packets" ]] || fail "the pkg-config build does not run"
+[[ $("$scratch/pktcount-pc" a.hex -o csv -- -b.hex) == $'file,packets\na.hex,0\n-b.hex,0' ]] ||
+  fail "the pkg-config build does not run"
 
 # buildExample NAME CMAKE-ARGUMENT...: configures, builds, tests and installs
 # the example, and checks what it lists and lays.
@@ -50,7 +84,11 @@ buildExample() {
     fail "$name: mandoc finds faults in pktcount.1"
   shellcheck "$scratch/$name-root/share/bash-completion/completions/pktcount" ||
     fail "$name: shellcheck finds faults in pktcount's bash completion"
-  [[ $("$scratch/$name-root/bin/pktcount" -n x 2>&1) == "$scratch/$name-root/bin/pktcount: invalid packet count 'x'"* ]] ||
+  # A value the service checks, and the pattern that only pktcount can.
+  local tool=$scratch/$name-root/bin/pktcount
+  [[ $("$tool" a.hex -n x 2>&1) == "$tool: invalid argument 'x' for '--max-packets': expected an integer of at least 0"$'\n'* ]] ||
+    fail "$name: the service does not check pktcount's count"
+  [[ $("$tool" --match='(' a.hex 2>&1) == "$tool: invalid pattern '(' for '--match'"$'\n'* ]] ||
     fail "$name: pktcount does not report its own usage error"
 }
 buildExample find-package -DCMAKE_PREFIX_PATH="$prefix"

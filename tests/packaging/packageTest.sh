@@ -8,10 +8,14 @@
 # distribution builds it (a plain configuration, dpkg-buildflags' flags in
 # the environment) links the C library dynamically and passes
 # hardening-check too.
-# Usage: packageTest.sh PACKAGE.deb   (the development package beside it)
+# Usage: packageTest.sh [PACKAGE.deb]   (the development package beside it;
+# by default the package preset's varnock package of this version)
 set -euo pipefail
-package=$(realpath "$1")
 source=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=tests/packaging/versions.sh
+source "$source/tests/packaging/versions.sh"
+architecture=$(dpkg --print-architecture)
+package=$(realpath "${1:-$source/build-package/varnock_${toolVersion}_$architecture.deb}")
 # shellcheck source=tests/endToEnd/installChecks.sh
 source "$source/tests/endToEnd/installChecks.sh"
 
@@ -33,10 +37,14 @@ expectHardened() {
   fi
 }
 
-[[ ${package##*/} == "varnock_1.15.0_$(dpkg --print-architecture).deb" ]] ||
+[[ ${package##*/} == "varnock_${toolVersion}_$architecture.deb" ]] ||
   fail "the package is called ${package##*/}"
 
-development=${package%/*}/libvarnock-cmdline-dev_1.15.0_$(dpkg --print-architecture).deb
+# Each package at its own version, in its control file as in its name.
+development=${package%/*}/libvarnock-cmdline-dev_${libraryVersion}_$architecture.deb
+[[ $(dpkg-deb -f "$package" Version) == "$toolVersion" ]] || fail "varnock's package is not at $toolVersion"
+[[ $(dpkg-deb -f "$development" Version) == "$libraryVersion" ]] ||
+  fail "the development package is not at $libraryVersion"
 for deb in "$package" "$development"; do
   report=$(lintian --display-info --pedantic "$deb" 2>&1 | grep -v '^running with root privileges' || true)
   echo "${deb##*/}: ${report:-lintian: no tags}"
@@ -59,7 +67,7 @@ dpkg --root="$root" --force-depends --force-not-root -i "$package" >/dev/null 2>
 expectWhereReadersLook "$root" /usr
 help=$("$root/usr/bin/varnock" --help) || fail "varnock --help does not run from the package"
 [[ $help == "Usage: $root/usr/bin/varnock [OPTION]..."$'\n'* ]] || fail "varnock --help from the package shows no usage line"
-[[ $(gzip -dc "$root/usr/share/doc/varnock/changelog.gz" | head -n 1) == "varnock (1.15.0) "* ]] ||
+[[ $(gzip -dc "$root/usr/share/doc/varnock/changelog.gz" | head -n 1) == "varnock ($toolVersion) "* ]] ||
   fail "the changelog does not start with this version"
 
 dpkg --root="$root" --force-not-root -r varnock >/dev/null 2>&1 || fail "dpkg does not remove the package"

@@ -6,6 +6,8 @@
 # Usage: reproducibleTest.sh   (from anywhere in the repository)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# shellcheck source=tests/packaging/versions.sh
+source tests/packaging/versions.sh
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -25,8 +27,8 @@ done
 
 artifacts=(build-release/bin/varnock build-package/bin/varnock build-package/docs/varnock.1
   build-package/docs/gz/varnock.1.gz build-package/docs/varnock.bash build-package/docs/_varnock
-  build-package/docs/varnock.fish "build-package/varnock_1.15.0_$(dpkg --print-architecture).deb"
-  "build-package/libvarnock-cmdline-dev_1.15.0_$(dpkg --print-architecture).deb")
+  build-package/docs/varnock.fish "build-package/varnock_${toolVersion}_$(dpkg --print-architecture).deb"
+  "build-package/libvarnock-cmdline-dev_${libraryVersion}_$(dpkg --print-architecture).deb")
 status=0
 echo "SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH"
 for artifact in "${artifacts[@]}"; do
