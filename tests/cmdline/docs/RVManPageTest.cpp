@@ -1,6 +1,8 @@
 #include "cmdline/docs/RVManPage.hpp"
 #include "tests/testSupport.hpp"
 
+#include <algorithm>
+
 namespace {
 
 struct ManTextCase : NamedRow<ManTextCase>
@@ -19,6 +21,9 @@ const ManTextCase manTextCases[] = {
     {{"leadingSpaceIsNoBreak"}, " x", "\\& x"},
     {{"lineBreakCannotStartARequest"}, "a\n.SH b\t\x7f", "a .SH b  "},
     {{"innerDotsAndQuotesStay"}, "a.b 'c' \"d\"", "a.b 'c' \"d\""},
+    {{"nonAsciiAsGroffEscapes"}, "na\u00efve \u2192 \U0001f600 \U0010ffff", "na\\[u00EF]ve \\[u2192] \\[u1F600] \\[u10FFFF]"},
+    {{"notUtf8AsQuestionMarks"}, "\xff\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80\xe0\x80\xaf" "a\xe2\x86", "?????????????a??"},
+    {{"c1ControlIsASpace"}, "a\xc2\x85\xc2\x9f\xc2\xa0", "a  \\[u00A0]"},
 };
 // clang-format on
 
@@ -125,6 +130,14 @@ TEST(ManPage, withoutStandardOptionsNoneIsNamed)
     EXPECT_EQ(page.find(".SH COPYRIGHT"), std::string::npos);
 }
 
+std::string lowerCaseWord(std::string word)
+{
+    for (char& c : word) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return word;
+}
+
 std::string replaced(std::string text, const std::string& from, const std::string& to)
 {
     for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
@@ -140,13 +153,14 @@ TEST(ManPage, exampleAsWideAsThePageStaysOnOneLine)
     const std::string command = "tl --format json --format json --format json --format json -h -q";
     const std::string page = rv::renderManPage(testTable(), {"does it", {}, {{command, ""}}, ""});
     EXPECT_NE(page.find(".EX\n" + rv::detail::manText(command) + "\n.EE\n"), std::string::npos);
+    EXPECT_EQ(page.find(".SH DESCRIPTION"), std::string::npos);
 }
 
 TEST(ManPage, longExampleWrapsWithContinuations)
 {
     std::string command = "tl";
     for (int turn = 0; turn < 8; ++turn) {
-        command += " --format json";
+        command += turn % 2 ? " --format json" : " -f 'a b  c  d'|tl -h";
     }
     const std::string page = rv::renderManPage(testTable(), {"does it", {}, {{command, ""}}, ""});
     const std::size_t begin = page.find(".EX\n") + 4;
@@ -156,13 +170,104 @@ TEST(ManPage, longExampleWrapsWithContinuations)
          start = end + 1) {
         const std::string shown = replaced(block.substr(start, end - start), "\\", "");
         EXPECT_LE(shown.size(), 66u) << shown;
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), '\'') % 2, 0) << shown;
     }
+}
+
+// What the page says of operands and checked values, row by row; page text
+// with its line breaks undone.
+struct OperandPageCase : NamedRow<OperandPageCase>
+{
+    std::vector<const char*> operands;
+    bool checksValues;
+    std::vector<std::string> present;
+    std::vector<std::string> absent;
+};
+
+// clang-format off
+const OperandPageCase operandPageCases[] = {
+    {{"oneOrMore"}, {"FILE..."}, false, {"\\fBtl\\fR [\\fIOPTION\\fR]... \\fIFILE\\fR...\n.SH", ".SH OPERANDS .TP \\fIFILE\\fR... help of FILE... .SH \"COMMAND LINE\"", "in the order of the synopsis: \\fIFILE\\fR... takes one or more. Too few words for them is an error. .PP Options may stand before, between and after the operands. Every word after \\fB\\-\\-\\fR, which ends the options, is an operand, even one that starts with a dash, and so is a lone \\fB\\-\\fR,", "takes none, or a missing operand .SH", "If \\fB\\-\\-help\\fR stands on the line as an option, it is acted on"}, {"takes no operands", "no operand takes", "accept", "several", "optional", "first of them"}},
+    {{"anyNumber"}, {"[FILE]..."}, true, {"[\\fIFILE\\fR]... takes any number. .PP Options", "refuses any other value", "takes none, or a value that the option does not accept .SH"}, {"Too few", "none of them", "operand ."}},
+    {{"oneThenOptional"}, {"SOURCE", "[DEST]"}, false, {"\\fISOURCE\\fR takes exactly one and [\\fIDEST\\fR] takes at most one. Too few words for them is an error, and so is a word that none of them takes.", "a missing operand, or a word that no operand takes .SH"}, {"several", "optional"}},
+    {{"optionalFirst"}, {"[FIRST]", "LAST"}, false, {"An optional operand takes a word only when enough remain for the operands after it."}, {"several"}},
+    {{"severalFirst"}, {"SOURCE...", "MIDDLE", "DEST"}, false, {"An operand that takes several words takes all but those that the operands after it need. Too few words for them is an error. .PP"}, {"optional"}},
+    {{"noOperand"}, {}, true, {"\\fBtl\\fR takes no operands", "does not accept, or a word that is not an option"}, {"OPERANDS", "synopsis"}},
+};
+// clang-format on
+
+using OperandPageCases = testing::TestWithParam<OperandPageCase>;
+
+TEST_P(OperandPageCases, statesTheRules)
+{
+    std::vector<RVDefinition> definitions = {
+        {{"name", "help"}, {"long", "--help"}, {"help", "help"}},
+        {{"name", "count"}, {"long", "--count"}, {"argument", "N"}, {"help", "count"}}};
+    if (GetParam().checksValues) {
+        definitions.back()["accepts"] = "integer";
+    }
+    for (const char* operand : GetParam().operands) {
+        const std::string name = operand[0] == '[' ? operand + 1 : operand;
+        definitions.push_back({{"name", lowerCaseWord(name.substr(0, name.find_first_of("].")))},
+                               {"operand", operand},
+                               {"help", std::string("help of ") + operand}});
+    }
+    const RVOptionTable table(std::move(definitions), {{"executable", "tl"}, {"version", "1"}});
+    const std::string page = replaced(rv::renderManPage(table, {"does it", {}, {}, ""}), "\n", " ");
+    for (const std::string& text : GetParam().present) {
+        EXPECT_NE(page.find(replaced(text, "\n", " ")), std::string::npos) << text << "\n" << page;
+    }
+    for (const std::string& text : GetParam().absent) {
+        EXPECT_EQ(page.find(text), std::string::npos) << text << "\n" << page;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ManPage, OperandPageCases, testing::ValuesIn(operandPageCases), rowName);
+
+// The page of a table with operands, every kind of range and a text outside
+// ASCII, through plain groff, groff for a UTF-8 terminal and mandoc's lint.
+TEST(ManPage, operandsAndRangesThroughTheTools)
+{
+    std::vector<RVDefinition> definitions = operandDefinitions();
+    definitions.back()["help"] = "na\u00efve grouping \u2192 one bucket per SLS";
+    for (const char* range : {"..-1", "-5..", ""}) {
+        const std::string name = std::string("range") + std::to_string(definitions.size());
+        definitions.push_back({{"name", name},
+                               {"long", "--" + name},
+                               {"argument", "N"},
+                               {"accepts", range[0] ? std::string("integer ") + range : "integer"},
+                               {"help", "a range"}});
+    }
+    const RVOptionTable table(std::move(definitions), {{"executable", "hexcut"}, {"version", "1"}});
+    const std::string page =
+        rv::renderManPage(table, {"cuts \u201chex\u201d",
+                                  {},
+                                  {{"hexcut -n 5 -o csv 'a b.hex' \"$d\"/*.hex | less", ""}},
+                                  "2026-01-02"});
+    for (const char* text :
+         {"stops after N packets\n.br\nThe value is an integer from 1 to 1000.\n",
+          "The value is one of \\fBtext\\fR, \\fBcsv\\fR or \\fBjson\\fR.\n", "of at most \\-1.\n",
+          "of at least \\-5.\n", "a range\n.br\nThe value is an integer.\n"}) {
+        EXPECT_NE(page.find(text), std::string::npos) << text << "\n" << page;
+    }
+    const ShellFolder folder;
+    folder.write("hexcut.1", page);
+    EXPECT_EQ(folder.run("groff -man -ww -z hexcut.1"), std::vector<std::string>{});
+    EXPECT_EQ(folder.run("mandoc -Tlint -W all hexcut.1"), std::vector<std::string>{});
+    EXPECT_EQ(folder.run("groff -man -Tutf8 hexcut.1 | grep -c -e 'cuts \u201chex\u201d$' "
+                         "-e '^ *na\u00efve grouping \u2192 one bucket per SLS$'"),
+              std::vector<std::string>{"2"});
 }
 
 struct ExampleCase : NamedRow<ExampleCase>
 {
     std::string command;
     std::string error; // empty when the example is accepted
+    enum Table
+    {
+        test,
+        operands,
+        checksOnly
+    } table = test; // operandTable() or it without operands
 };
 
 // clang-format off
@@ -176,6 +281,43 @@ const ExampleCase exampleCases[] = {
     {{"missingValue"}, "tl --format", "example 1: tl: option '--format' requires an argument"},
     {{"strayWord"}, "tl json", "example 1:"},
     {{"notTheTool"}, "other --format json", "example 1: it does not run 'tl'"},
+    {{"singleQuotes"}, "tl -f 'tuesday file.hex' --format json", ""},
+    {{"doubleQuotesAndExpansion"}, "tl -f \"$HOME/my caps/a.pcap\" -q", ""},
+    {{"escapedBlank"}, "tl -f a\\ b.pcap -q", ""},
+    {{"quotedOptionIsAnOption"}, "tl '-h' \"--format\"=json", ""},
+    {{"escapedOptionIsChecked"}, "tl \\--bogus", "example 1: tl: unrecognized option '--bogus'"},
+    {{"assignmentsAndRedirections"}, "LC_ALL=C tl -q 2>/dev/null <in -f 2>&1 a >>out", ""},
+    {{"itsOwnCommandOnly"}, "tl -q && tl --bogus; tl --bogus & tl --bogus || tl --bogus", ""},
+    {{"commentEndsTheLine"}, "tl -h # not --bogus", ""},
+    {{"joinedExpansions"}, "tl --file=$F -f\"$F\" --format \"$(cat f)\" -f ${a} -f `ls` -f $'a\\'b c'", ""},
+    {{"nestedQuotes"}, "tl -f \"$(echo \")\" 'a)')\" -f <(zcat 'a b') -f $((1 + 2))", ""},
+    {{"expansionIsNoOption"}, "tl $OPTS", "example 1: tl: extra operand '$OPTS'"},
+    {{"expansionAfterFlags"}, "tl -q\"$x\"", "example 1: tl: extra operand ' -q\"$x\"'"},
+    {{"expansionAfterUnknownLetter"}, "tl -qx$x", "example 1: tl: invalid option -- 'x'"},
+    {{"expansionInUnknownName"}, "tl --bogus=$x", "example 1: tl: unrecognized option '--bogus=$x'"},
+    {{"expansionInOneDashName"}, "tl -file=$x", "example 1: tl: unrecognized option '-file='"},
+    {{"expansionForAFlag"}, "tl --quiet=$x", "example 1: tl: option '--quiet' doesn't allow an argument"},
+    {{"quotedNameIsNotTheTool"}, "'tl' --bogus", "example 1: it does not run 'tl'"},
+    {{"redirectionTargetIsNotTheTool"}, "cat >tl; tl --bogus", "example 1: tl: unrecognized option '--bogus'"},
+    {{"quotedOperatorIsAWord"}, "tl -q '|' less", "example 1: tl: extra operand '|'"},
+    {{"openSingleQuote"}, "tl -f 'a", "example 1: a single quote is not closed"},
+    {{"openAnsiQuote"}, "tl -f $'a\\'", "example 1: a single quote is not closed"},
+    {{"openDoubleQuote"}, "tl -f \"a\\\"", "example 1: a double quote is not closed"},
+    {{"openSubstitution"}, "tl -f \"$(ls)\" $(ls", "example 1: '$(' is not closed"},
+    {{"openBrace"}, "tl -f ${HOME", "example 1: '${' is not closed"},
+    {{"openBackquote"}, "tl -f `ls", "example 1: a backquote is not closed"},
+    {{"trailingBackslash"}, "tl -q \\", "example 1: it ends with a backslash"},
+    {{"redirectionWithoutTarget"}, "tl -q > | less", "example 1: a redirection without a target"},
+    {{"operandsAmongOptions"}, "hexcut a.hex -n 5 'b c.hex' -o csv -- -d.hex -", "", ExampleCase::operands},
+    {{"missingOperand"}, "hexcut -n 5 2>/dev/null", "example 1: hexcut: missing FILE operand", ExampleCase::operands},
+    {{"outOfRange"}, "hexcut -n 0 a", "example 1: hexcut: invalid argument '0' for '--count'", ExampleCase::operands},
+    {{"notAChoice"}, "hexcut -o jsno a", "example 1: hexcut: invalid argument 'jsno' for '--format'", ExampleCase::operands},
+    {{"expansionsAsAcceptedValues"}, "hexcut -n \"$n\" --count=$n -n$n -o $f --format=$f -vo$f -n `echo 5` \"$@\"", "", ExampleCase::operands},
+    {{"expansionAfterAValueIsNoValue"}, "hexcut -c -n $f", "example 1: hexcut: extra operand '$f'", ExampleCase::checksOnly},
+    {{"expansionAfterAJoinedValueIsNoValue"}, "hexcut -ocsv $f", "example 1: hexcut: extra operand '$f'", ExampleCase::checksOnly},
+    {{"tabsSeparate"}, "tl\t-q\t-h", ""},
+    {{"dollarQuoteInDoubleQuotes"}, "tl -f \"a $'b\" -q", ""},
+    {{"nestedParentheses"}, "tl -f $((1+(2))) --bogus", "example 1: tl: unrecognized option '--bogus'"},
 };
 // clang-format on
 
@@ -185,10 +327,17 @@ TEST_P(ExampleCases, isCheckedAgainstTheTable)
 {
     const ExampleCase& row = GetParam();
     const RVManPageTexts texts{"does it", {}, {{row.command, ""}}, ""};
+    std::vector<RVDefinition> checksOnly = operandDefinitions();
+    checksOnly.pop_back();
+    const RVOptionTable table =
+        row.table == ExampleCase::test ? testTable()
+        : row.table == ExampleCase::operands
+            ? operandTable()
+            : RVOptionTable(std::move(checksOnly), {{"executable", "hexcut"}, {"version", "1"}});
     if (row.error.empty()) {
-        EXPECT_NO_THROW(rv::renderManPage(testTable(), texts));
+        EXPECT_NO_THROW(rv::renderManPage(table, texts));
     } else {
-        expectDefinitionError([&] { rv::renderManPage(testTable(), texts); }, row.error);
+        expectDefinitionError([&] { rv::renderManPage(table, texts); }, row.error);
     }
 }
 
