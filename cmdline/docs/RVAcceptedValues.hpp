@@ -30,10 +30,10 @@ struct RVAcceptedValues
     std::vector<std::string_view> words; // for Kind::words, in the placeholder's order
 };
 
-// Reads "{a | b (note) | c}" as the words a, b and c: each alternative is
-// its first word, and what follows it (such as "(default)") is a note. A
-// list with an empty alternative is not a list. The words are views into
-// the placeholder.
+// Reads "{a | b (note) | c}" as the words a, b and c, as the table check
+// reads a list of choices (rv::detail::readChoiceList): each alternative is
+// its first word, and what follows it (such as "(default)") is a note. The
+// words are views into the placeholder.
 namespace rv {
 
 RVAcceptedValues acceptedValues(std::string_view placeholder);

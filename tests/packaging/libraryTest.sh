@@ -84,6 +84,12 @@ buildExample() {
     fail "$name: mandoc finds faults in pktcount.1"
   shellcheck "$scratch/$name-root/share/bash-completion/completions/pktcount" ||
     fail "$name: shellcheck finds faults in pktcount's bash completion"
+  # Its operands reach the page: the synopsis and a section of their own.
+  gzip -dc "$scratch/$name-root/share/man/man1/pktcount.1.gz" | man -l -Tutf8 - 2>/dev/null |
+    sed 's/.\x08//g' | grep -Eq '^ +pktcount \[OPTION\]\.\.\. FILE\.\.\.$' ||
+    fail "$name: pktcount's synopsis does not show its operands"
+  gzip -dc "$scratch/$name-root/share/man/man1/pktcount.1.gz" | grep -q '^\.SH OPERANDS$' ||
+    fail "$name: pktcount's page has no OPERANDS section"
   # A value the service checks, and the pattern that only pktcount can.
   local tool=$scratch/$name-root/bin/pktcount
   [[ $("$tool" a.hex -n x 2>&1) == "$tool: invalid argument 'x' for '--max-packets': expected an integer of at least 0"$'\n'* ]] ||

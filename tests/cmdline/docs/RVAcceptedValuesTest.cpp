@@ -17,7 +17,6 @@ const AcceptedValuesCase acceptedValuesCases[] = {
     {{"fileName"}, "filename", Kind::fileNames, {}},
     {{"wordsWithDefaultNote"}, "{mtp3-hexstream (default) | pcap}", Kind::words, {"mtp3-hexstream", "pcap"}},
     {{"wordsWithoutSpaces"}, "{a|b|c}", Kind::words, {"a", "b", "c"}},
-    {{"tabBeforeNote"}, "{a\t(default) | b}", Kind::words, {"a", "b"}},
     {{"otherPlaceholder"}, "filter-name", Kind::anything, {}},
     {{"fileNameIsExact"}, "FILENAME", Kind::anything, {}},
     {{"emptyAlternative"}, "{a | | b}", Kind::anything, {}},
