@@ -3,19 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
-
-} // namespace
-
 const char* rv::detail::readChoiceList(std::string_view placeholder,
                                        std::vector<std::string_view>* choices)
 {
@@ -28,14 +15,25 @@ const char* rv::detail::readChoiceList(std::string_view placeholder,
     std::string_view few[fewChoices];
     std::vector<std::string_view> many;
     std::size_t count = 0;
-    std::string_view rest = placeholder.substr(1, placeholder.size() - 2);
+    // One walk over the bytes between the braces: blanks, the choice, its
+    // note, then a bar or the end.
+    const char* at = placeholder.data() + 1;
+    const char* const end = placeholder.data() + placeholder.size() - 1;
     while (true) {
-        const std::size_t bar = rest.find('|');
-        const std::string_view alternative = trimmed(rest.substr(0, bar));
-        if (alternative.empty()) {
+        while (at != end && *at == ' ') {
+            ++at;
+        }
+        const char* const choiceBegin = at;
+        while (at != end && *at != ' ' && *at != '|') {
+            ++at;
+        }
+        const std::string_view choice(choiceBegin, static_cast<std::size_t>(at - choiceBegin));
+        while (at != end && *at != '|') {
+            ++at;
+        }
+        if (choice.empty()) {
             return "a list of choices has an empty alternative";
         }
-        const std::string_view choice = alternative.substr(0, alternative.find(' '));
         if (count < fewChoices) {
             if (std::find(few, few + count, choice) != few + count) {
                 return "a choice is listed twice";
@@ -48,10 +46,10 @@ const char* rv::detail::readChoiceList(std::string_view placeholder,
             many.push_back(choice);
         }
         ++count;
-        if (bar == std::string_view::npos) {
+        if (at == end) {
             break;
         }
-        rest.remove_prefix(bar + 1);
+        ++at; // the bar
     }
     if (!many.empty()) {
         std::vector<std::string_view> sorted = many;

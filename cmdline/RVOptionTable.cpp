@@ -178,8 +178,12 @@ const char* readIntegerCheck(std::string_view accepts, RVValueCheck& check)
         return form;
     }
     const std::string_view range = accepts.substr(prefix.size());
-    const std::size_t dots = range.find("..");
-    if (dots == std::string_view::npos) {
+    // std::search rather than find, which would call memchr: one more symbol
+    // for the dynamic loader to bind at every start of a bind-now binary.
+    constexpr std::string_view twoDots = "..";
+    const std::size_t dots = static_cast<std::size_t>(
+        std::search(range.begin(), range.end(), twoDots.begin(), twoDots.end()) - range.begin());
+    if (dots == range.size()) {
         return form;
     }
     const char* problem = nullptr;
