@@ -45,6 +45,9 @@ development=${package%/*}/libvarnock-cmdline-dev_${libraryVersion}_$architecture
 [[ $(dpkg-deb -f "$package" Version) == "$toolVersion" ]] || fail "varnock's package is not at $toolVersion"
 [[ $(dpkg-deb -f "$development" Version) == "$libraryVersion" ]] ||
   fail "the development package is not at $libraryVersion"
+[[ $(dpkg-deb --fsys-tarfile "$development" | tar -xO ./usr/share/doc/libvarnock-cmdline-dev/changelog.gz |
+  gzip -dc | head -n 1) == "libvarnock-cmdline-dev ($libraryVersion) "* ]] ||
+  fail "the development package's changelog does not start with its version"
 for deb in "$package" "$development"; do
   report=$(lintian --display-info --pedantic "$deb" 2>&1 | grep -v '^running with root privileges' || true)
   echo "${deb##*/}: ${report:-lintian: no tags}"
