@@ -267,6 +267,10 @@ inline std::vector<RVOptionTable> completionShapes()
         {{"name", "source"}, {"operand", "[SOURCE]"}, {"help", "where from"}},
         {{"name", "dest"}, {"operand", "filename..."}, {"help", "where to"}}},
         RVDefinition{{"executable", "copy"}, {"version", "1"}});
+    tables.emplace_back(std::vector<RVDefinition>{
+        {{"name", "pattern"}, {"operand", "PATTERN"}, {"help", "what to find"}},
+        {{"name", "file"}, {"operand", "[FILE]"}, {"help", "where to look"}}},
+        RVDefinition{{"executable", "find-one"}, {"version", "1"}});
     // clang-format on
     return tables;
 }

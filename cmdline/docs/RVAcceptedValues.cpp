@@ -43,16 +43,22 @@ std::vector<RVWordRange> rv::fileOperandPositions(std::span<const RVOperandSpec>
 
 std::string rv::fileOperandTest(std::span<const RVOperandSpec> operands, std::string_view count)
 {
+    const std::vector<RVWordRange> ranges = fileOperandPositions(operands);
+    // A range stands in parentheses only beside another: the caller's own
+    // (( )) around a lone one would make shellcheck read a nested group.
+    const bool grouped = ranges.size() > 1;
     std::string condition;
-    for (const RVWordRange& range : fileOperandPositions(operands)) {
+    for (const RVWordRange& range : ranges) {
         condition.append(condition.empty() ? "" : " || ");
         const std::string first = std::string(count) + " >= " + std::to_string(range.first);
         if (range.end == RVWordRange::unbounded) {
             condition += first;
         } else {
-            condition.append("(" + first + " && ")
+            condition.append(grouped ? "(" : "")
+                .append(first + " && ")
                 .append(count)
-                .append(" < " + std::to_string(range.end) + ")");
+                .append(" < " + std::to_string(range.end))
+                .append(grouped ? ")" : "");
         }
     }
     return condition;

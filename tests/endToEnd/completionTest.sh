@@ -127,9 +127,11 @@ for script in "$docs/varnock.fish" "$pcstat/pcstat.fish"; do
   fish --no-execute "$script" || fail "fish --no-execute rejects $script"
 done
 
+# In the folder $3 when given; the home folder is the scratch one's "here".
+mkdir "$scratch/dashes" && touch "$scratch/dashes/-n" "$scratch/dashes/-e"
 expect_fish() {
   local expected=$1 line=$2 got
-  got=$(fish --no-config -c "source '$docs/varnock.fish'; source '$pcstat/pcstat.fish'; complete -C '$line'" | cut -f1 | LC_ALL=C sort | paste -sd ' ')
+  got=$(cd "${3:-.}" && HOME=$scratch/here fish --no-config -c "source '$docs/varnock.fish'; source '$pcstat/pcstat.fish'; complete -C '$line'" | cut -f1 | LC_ALL=C sort | paste -sd ' ')
   [[ $got == "$expected" ]] || fail "fish: '$line' gave '$got', not '$expected'"
 }
 expect_fish "--filter --filter-name" "varnock --fil"
@@ -151,4 +153,8 @@ expect_fish "-dash.txt caps/ isup-old.flt isup.flt monday.hex my filter.flt" "pc
 expect_fish "monday.hex" "pcstat -v mo"
 expect_fish "-dash.txt" "pcstat -- -"
 expect_fish "" "pcstat -- --v"
+expect_fish "-e -n" "pcstat --cache -" "$scratch/dashes"
+# shellcheck disable=SC2088 # the tilde as fish is to print it
+expect_fish "~/monday.hex" "pcstat --cache ~/mo"
+expect_fish "-f~/caps/" "varnock -f~/ca"
 exit $status
