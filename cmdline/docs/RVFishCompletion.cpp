@@ -70,7 +70,13 @@ std::string rv::renderFishCompletion(const RVOptionTable& table)
     std::string valueCases;
     std::string longFormsWithValue;
     std::string lettersWithValue;
+    std::string forms; // each form and its help, for the forms function
     for (const RVOptionSpec& option : table.options()) {
+        for (const std::string_view form : {option.shortForm, option.longForm}) {
+            if (!form.empty()) {
+                forms += ' ' + fishQuoted(form) + ' ' + fishQuoted(option.help);
+            }
+        }
         lines.append(lines.empty() ? "" : "\n").append("complete -c ").append(command);
         lines += " -n " + function + "_options";
         if (!option.shortForm.empty()) {
@@ -109,5 +115,6 @@ std::string rv::renderFishCompletion(const RVOptionTable& table)
                                  {"valueCases", valueCases},
                                  {"operandBody", operandBody(table, function)},
                                  {"joinedValue", joinedValue},
+                                 {"forms", forms},
                                  {"options", lines}});
 }

@@ -153,6 +153,8 @@ expect_fish "-dash.txt caps/ isup-old.flt isup.flt monday.hex my filter.flt" "pc
 expect_fish "monday.hex" "pcstat -v mo"
 expect_fish "-dash.txt" "pcstat -- -"
 expect_fish "" "pcstat -- --v"
+expect_fish "--verbose" "pcstat --cache -- --verb"
+expect_fish "-V" "pcstat --cache -- -V"
 expect_fish "-e -n" "pcstat --cache -" "$scratch/dashes"
 # shellcheck disable=SC2088 # the tilde as fish is to print it
 expect_fish "~/monday.hex" "pcstat --cache ~/mo"
