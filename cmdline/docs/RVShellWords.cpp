@@ -207,10 +207,7 @@ private:
             skipBalanced(next, next == '{' ? '}' : ')');
         } else if (next == '\'' && !inDoubleQuotes) {
             expansion();
-            std::size_t close = at_ + 2;
-            while (close < command_.size() && command_[close] != '\'') {
-                close += command_[close] == '\\' ? 2 : 1;
-            }
+            const std::size_t close = closingAt(at_ + 2, '\'');
             if (close >= command_.size()) {
                 fail("a single quote is not closed");
                 return;
@@ -236,13 +233,20 @@ private:
         }
     }
 
+    // Where the quote that closes a run from `from` stands, a backslash
+    // escaping the byte after it; past the end when none does.
+    std::size_t closingAt(std::size_t from, char quote) const
+    {
+        while (from < command_.size() && command_[from] != quote) {
+            from += command_[from] == '\\' ? 2 : 1;
+        }
+        return from;
+    }
+
     void readBackquoted()
     {
         expansion();
-        std::size_t close = at_ + 1;
-        while (close < command_.size() && command_[close] != '`') {
-            close += command_[close] == '\\' ? 2 : 1;
-        }
+        const std::size_t close = closingAt(at_ + 1, '`');
         if (close >= command_.size()) {
             fail("a backquote is not closed");
             return;
