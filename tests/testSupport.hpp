@@ -274,3 +274,15 @@ inline std::vector<RVOptionTable> completionShapes()
     // clang-format on
     return tables;
 }
+
+// The script that render writes for every table shape passes check, the
+// shell's own reading of it, without a word.
+template <class Render> void expectValidForEveryShape(Render render, const std::string& check)
+{
+    const ShellFolder folder;
+    for (const RVOptionTable& table : completionShapes()) {
+        const std::string name(table.app().executable);
+        folder.write(name, render(table));
+        EXPECT_EQ(folder.run(check + ' ' + name), std::vector<std::string>{}) << name;
+    }
+}

@@ -81,12 +81,8 @@ INSTANTIATE_TEST_SUITE_P(BashCompletion, BashCases, testing::ValuesIn(bashCases)
 // The script of every table shape passes shellcheck.
 TEST(BashCompletion, isValidForEveryShape)
 {
-    const ShellFolder folder;
-    for (const RVOptionTable& table : completionShapes()) {
-        const std::string name = std::string(table.app().executable) + ".bash";
-        folder.write(name, rv::renderBashCompletion(table));
-        EXPECT_EQ(folder.run("shellcheck " + name), std::vector<std::string>{}) << name;
-    }
+    expectValidForEveryShape(
+        [](const RVOptionTable& table) { return rv::renderBashCompletion(table); }, "shellcheck");
 }
 
 } // namespace

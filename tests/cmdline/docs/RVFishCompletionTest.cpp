@@ -32,12 +32,9 @@ TEST(FishCompletion, offersTheWordsAndTheHelpLiterally)
 // The script of every table shape passes fish --no-execute.
 TEST(FishCompletion, isValidForEveryShape)
 {
-    const ShellFolder folder;
-    for (const RVOptionTable& table : completionShapes()) {
-        const std::string name = std::string(table.app().executable) + ".fish";
-        folder.write(name, rv::renderFishCompletion(table));
-        EXPECT_EQ(folder.run("fish --no-execute " + name), std::vector<std::string>{}) << name;
-    }
+    expectValidForEveryShape(
+        [](const RVOptionTable& table) { return rv::renderFishCompletion(table); },
+        "fish --no-execute");
 }
 
 } // namespace

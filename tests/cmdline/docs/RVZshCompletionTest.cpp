@@ -28,12 +28,8 @@ TEST(ZshCompletion, handsArgumentsEveryTextLiterally)
 // The script of every table shape passes zsh -n.
 TEST(ZshCompletion, isValidForEveryShape)
 {
-    const ShellFolder folder;
-    for (const RVOptionTable& table : completionShapes()) {
-        const std::string name = std::string(table.app().executable) + ".zsh";
-        folder.write(name, rv::renderZshCompletion(table));
-        EXPECT_EQ(folder.run("zsh -n " + name), std::vector<std::string>{}) << name;
-    }
+    expectValidForEveryShape(
+        [](const RVOptionTable& table) { return rv::renderZshCompletion(table); }, "zsh -n");
 }
 
 } // namespace
