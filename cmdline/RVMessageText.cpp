@@ -69,14 +69,34 @@ std::string rv::detail::messageName(const RVOptionTable& table)
     return escaped(table.app().displayName());
 }
 
-std::string rv::detail::listOfQuoted(const std::vector<std::string_view>& words)
+std::string rv::detail::listOf(const std::vector<std::string>& items, std::string_view last)
 {
     std::string text;
-    for (std::size_t index = 0; index < words.size(); ++index) {
-        if (index > 0) {
-            text += index + 1 == words.size() ? " or " : ", ";
-        }
-        text += quoted(words[index]);
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        text.append(index == 0 ? "" : index + 1 == items.size() ? last : ", ") += items[index];
+    }
+    return text;
+}
+
+std::string rv::detail::listOfQuoted(const std::vector<std::string_view>& words)
+{
+    std::vector<std::string> items;
+    items.reserve(words.size());
+    for (const std::string_view word : words) {
+        items.push_back(quoted(word));
+    }
+    return listOf(items, " or ");
+}
+
+std::string rv::detail::acceptedIntegers(const RVValueCheck& check)
+{
+    std::string text = "an integer";
+    if (check.minimum && check.maximum) {
+        text += " from " + std::to_string(*check.minimum) + " to " + std::to_string(*check.maximum);
+    } else if (check.minimum) {
+        text += " of at least " + std::to_string(*check.minimum);
+    } else if (check.maximum) {
+        text += " of at most " + std::to_string(*check.maximum);
     }
     return text;
 }

@@ -19,7 +19,14 @@ std::string escaped(std::string_view word);
 // command line too.
 std::string messageName(const RVOptionTable& table);
 
+// "a", "a and b", "a, b and c", with last between the last two.
+std::string listOf(const std::vector<std::string>& items, std::string_view last = " and ");
+
 // "'a'", "'a' or 'b'", "'a', 'b' or 'c'".
 std::string listOfQuoted(const std::vector<std::string_view>& words);
+
+// What an integer check accepts, as messages and the man page say it: "an
+// integer", "an integer from 1 to 1000", "of at least 1", "of at most 0".
+std::string acceptedIntegers(const RVValueCheck& check);
 
 } // namespace rv::detail

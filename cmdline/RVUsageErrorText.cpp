@@ -27,15 +27,7 @@ std::string expectation(const RVValueCheck& check)
     if (check.kind != RVValueCheck::Kind::integer) {
         return {};
     }
-    std::string text = ": expected an integer";
-    if (check.minimum && check.maximum) {
-        text += " from " + std::to_string(*check.minimum) + " to " + std::to_string(*check.maximum);
-    } else if (check.minimum) {
-        text += " of at least " + std::to_string(*check.minimum);
-    } else if (check.maximum) {
-        text += " of at most " + std::to_string(*check.maximum);
-    }
-    return text;
+    return ": expected " + rv::detail::acceptedIntegers(check);
 }
 
 std::string describe(const RVOptionTable& table, const RVUsageError& error)

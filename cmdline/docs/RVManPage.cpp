@@ -13,6 +13,7 @@
 
 namespace {
 
+using rv::detail::listOf;
 using rv::detail::manText;
 
 std::string bold(std::string_view text)
@@ -324,15 +325,6 @@ std::string calledAs(const RVOptionSpec& option)
 }
 
 // "a", "a and b", "a, b and c"; or with "or".
-std::string listOf(const std::vector<std::string>& items, std::string_view last = " and ")
-{
-    std::string text;
-    for (std::size_t index = 0; index < items.size(); ++index) {
-        text.append(index == 0 ? "" : index + 1 == items.size() ? last : ", ") += items[index];
-    }
-    return text;
-}
-
 // "[FILE]...", its word in italics, as a usage line writes it.
 std::string operandPlaceholder(const RVOperandSpec& operand)
 {
@@ -354,16 +346,7 @@ std::string acceptedValuesSentence(const RVValueCheck& check)
     if (check.kind != RVValueCheck::Kind::integer) {
         return {};
     }
-    const auto bound = [](std::int64_t number) { return manText(std::to_string(number)); };
-    std::string range;
-    if (check.minimum && check.maximum) {
-        range = " from " + bound(*check.minimum) + " to " + bound(*check.maximum);
-    } else if (check.minimum) {
-        range = " of at least " + bound(*check.minimum);
-    } else if (check.maximum) {
-        range = " of at most " + bound(*check.maximum);
-    }
-    return "The value is an integer" + range + '.';
+    return "The value is " + manText(rv::detail::acceptedIntegers(check)) + '.';
 }
 
 // How the words that are no options go to the operands, and that options
