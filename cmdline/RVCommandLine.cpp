@@ -73,7 +73,8 @@ RVOutcome RVCommandLine::standardOutcome() const
     using Stream = RVOutcome::Stream;
     const RVParseResult& result = state_->result;
     if (result.action == RVStandardAction::help) {
-        return {Stream::standardOutput, rv::renderHelp(state_->table), RVExitStatus::success};
+        return {Stream::standardOutput, rv::renderHelp(state_->table, result.actionPart),
+                RVExitStatus::success};
     }
     if (result.action == RVStandardAction::version) {
         return {Stream::standardOutput, rv::renderVersion(state_->table), RVExitStatus::success};
@@ -106,9 +107,19 @@ void RVCommandLine::handleStandardArguments() const
     }
 }
 
+std::string_view RVCommandLine::command() const
+{
+    const int command = state_->result.command;
+    return command == RVOptionTable::none ? std::string_view()
+                                          : state_->table.part(command).command();
+}
+
 std::string RVCommandLine::usageErrorText(std::string_view message) const
 {
-    return rv::renderToolUsageError(state_->table, message);
+    const int command = state_->result.command;
+    return rv::renderToolUsageError(state_->table, message,
+                                    command == RVOptionTable::none ? RVOptionTable::globalPart
+                                                                   : command);
 }
 
 void RVCommandLine::exitWithUsageError(std::string_view message) const

@@ -20,8 +20,9 @@ std::string formsLine(const RVOptionSpec& option)
     text += option.shortForm.empty() ? std::string(4, ' ') : std::string(option.shortForm) + ", ";
     text += option.longForm;
     if (option.takesValue) {
-        text += '=';
+        text += option.valueIsOptional ? "[=" : "=";
         text += option.argument;
+        text += option.valueIsOptional ? "]" : "";
     }
     return text;
 }
@@ -70,15 +71,33 @@ void appendBlock(std::string& out, std::string_view text, std::size_t used, std:
 
 } // namespace
 
-std::string rv::renderHelp(const RVOptionTable& table)
+std::string rv::renderHelp(const RVOptionTable& table, int partIndex)
 {
-    std::string text = "Usage: " + detail::messageName(table) + " [OPTION]...";
-    for (const RVOperandSpec& operand : table.operands()) {
+    const RVOptionPart& part = table.part(partIndex);
+    const std::string name = detail::messageName(table);
+    std::string text = "Usage: " + name;
+    if (partIndex != RVOptionTable::globalPart) {
+        text.append(" ").append(part.command());
+    }
+    text += " [OPTION]...";
+    if (partIndex == RVOptionTable::globalPart && table.hasCommands()) {
+        text += " COMMAND [ARG]...";
+    }
+    for (const RVOperandSpec& operand : part.operands()) {
         text += ' ';
         text += operand.placeholder;
     }
-    text += "\n\nOptions:\n";
-    for (const RVOptionSpec& option : table.options()) {
+    text += '\n';
+    // What the tool, or the command, does: one line, as GNU tools give it.
+    const std::string_view says =
+        partIndex == RVOptionTable::globalPart ? table.app().description : part.help();
+    if (!says.empty()) {
+        appendBlock(text, says, 0, 0);
+    }
+    if (!part.options().empty()) {
+        text += "\nOptions:\n";
+    }
+    for (const RVOptionSpec& option : part.options()) {
         const std::string forms = formsLine(option);
         if (forms.size() <= helpScreenWidth) {
             text += forms + '\n';
@@ -90,12 +109,27 @@ std::string rv::renderHelp(const RVOptionTable& table)
         appendBlock(text, option.help, 0, helpIndent);
     }
     // The operands as the usage line names them, laid out as the options.
-    if (!table.operands().empty()) {
+    if (!part.operands().empty()) {
         text += "\nOperands:\n";
     }
-    for (const RVOperandSpec& operand : table.operands()) {
+    for (const RVOperandSpec& operand : part.operands()) {
         appendBlock(text, operand.placeholder, 0, 2);
         appendBlock(text, operand.help, 0, helpIndent);
+    }
+    if (partIndex == RVOptionTable::globalPart && table.hasCommands()) {
+        text += "\nCommands:\n";
+        for (const RVOptionPart& command : table.commands()) {
+            appendBlock(text, command.command(), 0, 2);
+            appendBlock(text, command.help(), 0, helpIndent);
+        }
+        if (table.helpIndex() != RVOptionTable::none) {
+            text += '\n';
+            appendBlock(text,
+                        "Run '" + name + " COMMAND " +
+                            std::string(table.option(table.helpIndex()).longForm) +
+                            "' for the options of a command.",
+                        0, 0);
+        }
     }
     // The screen stays short: the rules of the line and the examples are the
     // man page's, and the copyright is --version's, where help2man finds it.

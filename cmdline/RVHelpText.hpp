@@ -15,7 +15,8 @@ namespace rv {
 // reads the same in every terminal, pipe and test.
 inline constexpr std::size_t helpScreenWidth = 79;
 
-std::string renderHelp(const RVOptionTable& table);
+// The help screen of the tool, or of one command of a tool with commands.
+std::string renderHelp(const RVOptionTable& table, int part = RVOptionTable::globalPart);
 
 // "executable version", then the copyright line.
 std::string renderVersion(const RVOptionTable& table);

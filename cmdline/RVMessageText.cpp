@@ -14,6 +14,21 @@ void appendEscapedByte(std::string& text, unsigned char byte)
     text += hexDigits[byte & 0xf];
 }
 
+// A bidirectional control as "\u202e": shown, it would reorder the text
+// around it.
+void appendCodePoint(std::string& text, std::string_view sequence, std::size_t length)
+{
+    static constexpr char hexDigits[] = "0123456789abcdef";
+    char32_t point = static_cast<unsigned char>(sequence[0]) & (0x7fu >> length);
+    for (std::size_t index = 1; index < length; ++index) {
+        point = point << 6 | (static_cast<unsigned char>(sequence[index]) & 0x3fu);
+    }
+    text += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        text += hexDigits[(point >> shift) & 0xfu];
+    }
+}
+
 void appendEscaped(std::string& text, std::string_view word)
 {
     for (std::size_t index = 0; index < word.size();) {
@@ -24,7 +39,11 @@ void appendEscaped(std::string& text, std::string_view word)
             const std::size_t length = rv::detail::utf8SequenceLength(rest);
             // U+0080..U+009F are control characters too, which some terminals obey.
             if (length > 0 && !rv::detail::isC1Control(rest, length)) {
-                text.append(word.substr(index, length));
+                if (rv::detail::isBidiControl(rest, length)) {
+                    appendCodePoint(text, rest, length);
+                } else {
+                    text.append(word.substr(index, length));
+                }
                 index += length;
                 continue;
             }

@@ -1,7 +1,10 @@
-// RVOptionTable: the option definitions and the app definition that the
-// service is built from, checked once at construction and kept in the shape
-// that the parser and the text renderers read. A table that breaks the rules
-// is a programming error and throws RVDefinitionError.
+// RVOptionTable: the option, operand and command definitions and the app
+// definition that the service is built from, checked once at construction
+// and kept in the shape that the parser and the text renderers read: one
+// part for the tool's global options (and its operands, for a tool without
+// commands), and one part for each command, its own options and operands.
+// A table that breaks the rules is a programming error and throws
+// RVDefinitionError.
 #pragma once
 
 #include <varnock/cmdline/RVDefinitionError.hpp>
@@ -33,6 +36,16 @@ struct RVValueCheck
     std::optional<std::int64_t> maximum;
 };
 
+// What the completions offer for a value or an operand, from its "complete"
+// key; byPlaceholder when it has none.
+enum class RVCompletion : std::uint8_t
+{
+    byPlaceholder,
+    file,
+    directory,
+    none
+};
+
 // One option, as views into the definition it was read from.
 struct RVOptionSpec
 {
@@ -42,7 +55,16 @@ struct RVOptionSpec
     std::string_view argument;  // the value's placeholder, when takesValue
     std::string_view help;
     bool takesValue = false;
+    // An optional value is given joined to its option only; without one the
+    // option takes defaultValue.
+    bool valueIsOptional = false;
+    std::string_view defaultValue;
+    RVCompletion completion = RVCompletion::byPlaceholder;
     RVValueCheck check; // anything for an option that takes no value
+    // The options of the same part that cannot be given with this one, by
+    // index, in table order: those it names and those that name it.
+    std::vector<int> excludes;
+    std::size_t entry = 0; // its place in the table, from 0, for complaints
 };
 
 // One operand: a definition with an "operand" key instead of "long". Its
@@ -56,48 +78,55 @@ struct RVOperandSpec
     std::string_view help;
     bool optional = false;   // "[W]" or "[W]..."
     bool repeatable = false; // "W..." or "[W]..."
+    RVCompletion completion = RVCompletion::byPlaceholder;
+    std::size_t entry = 0; // its place in the table, from 0, for complaints
 
     std::size_t minimum() const { return optional ? 0 : 1; }
 };
 
-// The app definition's four texts; a missing "run-as" or "copyright" is empty.
+// The app definition's texts; a missing "run-as", "copyright" or
+// "description" is empty.
 struct RVAppInfo
 {
     std::string_view version;
     std::string_view executable;
     std::string_view runAs;
     std::string_view copyright;
+    std::string_view description; // one line that says what the tool does
 
     // The name for messages: the name the program was invoked by, or the
     // executable's name when that is empty.
     std::string_view displayName() const { return runAs.empty() ? executable : runAs; }
 };
 
-class RVOptionTable
+// What the parser reads together: the global options (and, in a tool
+// without commands, its operands), or one command's options, the help
+// option and its operands. Option indexes count within the part.
+class RVOptionPart
 {
 public:
     static constexpr int none = -1;
 
-    RVOptionTable(std::vector<RVDefinition> commandLineDefinition, RVDefinition appDefinition);
-
-    // The views point into the owned definitions, so a copy would dangle.
-    RVOptionTable(const RVOptionTable&) = delete;
-    RVOptionTable& operator=(const RVOptionTable&) = delete;
-    RVOptionTable(RVOptionTable&&) = default;
-    RVOptionTable& operator=(RVOptionTable&&) = default;
-
     std::span<const RVOptionSpec> options() const { return options_; }
-    // In table order; empty for a tool that takes no operand.
+    // In table order; empty for a part that takes no operand.
     std::span<const RVOperandSpec> operands() const { return operands_; }
     // The number of words the operands need at least, all of them together.
     std::size_t operandMinimum() const { return operandMinimum_; }
     // Whether any option checks its value (an "accepts" key).
     bool checksValues() const { return checksValues_; }
+    // Whether any option has an optional value, or excludes another.
+    bool hasOptionalValues() const { return hasOptionalValues_; }
+    bool hasExclusions() const { return hasExclusions_; }
+    // Whether the first operand ends the options ("options": "before-operands").
+    bool optionsBeforeOperands() const { return optionsBeforeOperands_; }
+    // The command's name and help line; empty for the global part.
+    std::string_view command() const { return command_; }
+    std::string_view help() const { return help_; }
+
     const RVOptionSpec& option(int index) const
     {
         return options_[static_cast<std::size_t>(index)];
     }
-    const RVAppInfo& app() const { return app_; }
 
     // Index of the option with this exact long name (without dashes), or none.
     int findLong(std::string_view name) const;
@@ -125,19 +154,19 @@ public:
     // Index of the option whose short form is this letter, or none.
     int findShort(char letter) const { return shortIndex_[static_cast<unsigned char>(letter)]; }
 
-    // The standard options, known by name here and nowhere else; none when
-    // the table does not define them.
+    // The service's standard options, known by name here and nowhere else;
+    // none when the part does not have them. A command's part has the help
+    // option only.
     int helpIndex() const { return helpIndex_; }
     int versionIndex() const { return versionIndex_; }
     int verboseIndex() const { return verboseIndex_; }
 
 private:
-    // Throws for operands that clash with an option or with each other, or
-    // whose order leaves the split of the words ambiguous.
-    void checkOperands(const std::vector<std::size_t>& positions);
+    friend class RVOptionTable;
 
-    // Where the index of the standard option of this name goes, or null.
-    int* standardIndexFor(std::string_view name);
+    // Adds the option under its long name and short letter; returns the
+    // problem when either is taken, or null.
+    const char* add(RVOptionSpec option);
 
     // The bucket of a long name, from its first two characters (the second
     // may be missing), for names and for texts where '=' ends the name. Most
@@ -152,13 +181,6 @@ private:
 
     static constexpr std::size_t bucketCount = 256;
 
-    std::vector<RVDefinition> definitions_;
-    RVDefinition appDefinition_;
-    std::vector<RVOptionSpec> options_;
-    std::vector<RVOperandSpec> operands_;
-    std::size_t operandMinimum_ = 0;
-    bool checksValues_ = false;
-    RVAppInfo app_;
     // Every entry none until an option claims it.
     template <std::size_t Size> static constexpr std::array<int, Size> noOptions()
     {
@@ -167,6 +189,15 @@ private:
         return indexes;
     }
 
+    std::vector<RVOptionSpec> options_;
+    std::vector<RVOperandSpec> operands_;
+    std::size_t operandMinimum_ = 0;
+    bool checksValues_ = false;
+    bool hasOptionalValues_ = false;
+    bool hasExclusions_ = false;
+    bool optionsBeforeOperands_ = false;
+    std::string_view command_;
+    std::string_view help_;
     std::array<int, 256> shortIndex_ = noOptions<256>();
     // The options chained by the bucket of their name: longHead_ holds the
     // last one defined in each bucket, longNext_ the one before it.
@@ -175,4 +206,76 @@ private:
     int helpIndex_ = none;
     int versionIndex_ = none;
     int verboseIndex_ = none;
+};
+
+namespace rv::detail {
+
+struct RVOptionEntry;
+struct RVCommandEntry;
+
+// Whether value passes the check: one of its choices, or an integer within
+// its range; anything passes Kind::anything.
+bool isAccepted(const RVValueCheck& check, std::string_view value);
+
+} // namespace rv::detail
+
+class RVOptionTable
+{
+public:
+    static constexpr int none = RVOptionPart::none;
+    // The part of the global options.
+    static constexpr int globalPart = 0;
+
+    RVOptionTable(std::vector<RVDefinition> commandLineDefinition, RVDefinition appDefinition);
+
+    // The views point into the owned definitions, so a copy would dangle.
+    RVOptionTable(const RVOptionTable&) = delete;
+    RVOptionTable& operator=(const RVOptionTable&) = delete;
+    RVOptionTable(RVOptionTable&&) = default;
+    RVOptionTable& operator=(RVOptionTable&&) = default;
+
+    const RVAppInfo& app() const { return app_; }
+
+    // The global part, then one part per command in table order: part
+    // number 1 is the first command's.
+    const RVOptionPart& global() const { return global_; }
+    std::span<const RVOptionPart> commands() const { return commands_; }
+    bool hasCommands() const { return !commands_.empty(); }
+    const RVOptionPart& part(int index) const
+    {
+        return index == globalPart ? global_ : commands_[static_cast<std::size_t>(index - 1)];
+    }
+    // The part of the command with this exact name, or none.
+    int findCommand(std::string_view name) const;
+
+    // The global part's, for the many readers of a tool without commands.
+    std::span<const RVOptionSpec> options() const { return global_.options(); }
+    std::span<const RVOperandSpec> operands() const { return global_.operands(); }
+    std::size_t operandMinimum() const { return global_.operandMinimum(); }
+    bool checksValues() const { return global_.checksValues(); }
+    const RVOptionSpec& option(int index) const { return global_.option(index); }
+    int findLong(std::string_view name) const { return global_.findLong(name); }
+    int findLongBeforeEquals(std::string_view text) const
+    {
+        return global_.findLongBeforeEquals(text);
+    }
+    int findShort(char letter) const { return global_.findShort(letter); }
+    int helpIndex() const { return global_.helpIndex(); }
+    int versionIndex() const { return global_.versionIndex(); }
+    int verboseIndex() const { return global_.verboseIndex(); }
+
+private:
+    struct Pending;
+
+    void addOption(RVOptionPart& part, int partIndex, rv::detail::RVOptionEntry entry,
+                   Pending& pending);
+    void addCommand(const rv::detail::RVCommandEntry& entry, std::size_t index);
+    void readCommandParts(Pending& pending, bool appHasOptionsRule);
+    void linkExclusions(Pending& pending);
+
+    std::vector<RVDefinition> definitions_;
+    RVDefinition appDefinition_;
+    RVAppInfo app_;
+    RVOptionPart global_;
+    std::vector<RVOptionPart> commands_;
 };

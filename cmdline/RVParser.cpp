@@ -6,29 +6,38 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <tuple>
 #include <utility>
 
 namespace {
 
-// checksValues: whether any option of the table checks its value. A table
-// that has none, such as varnock's, reads its values without asking.
-template <bool checksValues> class Parser
+// How a part of the line is read.
+struct Reading
+{
+    // Readings start at the first word rather than after the word that
+    // gives the first verbose option.
+    bool recordFromStart = false;
+    // The whole of the part's words, whose operands are split; false for
+    // the words read again before the verbose option.
+    bool wholeLine = true;
+    // The global part of a table with commands: it ends at the first word
+    // that is no option, the command.
+    bool stopAtCommand = false;
+    // For a command's part: the global part, whose options are named in
+    // the error for one given after the command.
+    const RVOptionPart* global = nullptr;
+};
+
+// rich: whether any option of the part checks its value, has an optional
+// value or excludes another. A part that has none, such as varnock's, reads
+// its values without asking.
+template <bool rich> class Parser
 {
 public:
-    // Where readings start: after the word that gives the first verbose
-    // option, or at the first word. fromStart reads the words before that
-    // one again, for their readings only: a part of the line, so its
-    // operands are not split.
-    enum class Recording
-    {
-        fromVerbose,
-        fromStart
-    };
-
-    Parser(const RVOptionTable& table, std::span<const char* const> arguments,
-           Recording recording = Recording::fromVerbose)
-        : table_(table), arguments_(arguments), recording_(recording == Recording::fromStart),
-          wholeLine_(recording == Recording::fromVerbose), collected_(table.options().size())
+    Parser(const RVOptionPart& part, std::span<const char* const> arguments,
+           const Reading& reading = {})
+        : part_(part), arguments_(arguments), reading_(reading),
+          recording_(reading.recordFromStart), collected_(part.options().size())
     {}
 
     RVParseResult run()
@@ -40,6 +49,10 @@ public:
             }
             const std::string_view word = arguments_[next_++];
             if (word.size() < 2 || word[0] != '-') { // a lone "-" too
+                if (reading_.stopAtCommand) {
+                    commandAt_ = first;
+                    break;
+                }
                 takeOperand(first, word);
             } else if (word[1] != '-') {
                 readShortCluster(first, word);
@@ -47,28 +60,44 @@ public:
                 readLong(first, word);
             } else {
                 record(first, RVOptionTable::none, std::nullopt);
+                if (reading_.stopAtCommand) {
+                    commandAt_ = next_;
+                    break;
+                }
                 readOperands();
             }
         }
         return finish();
     }
 
+    // Where the command stands, for the global part of a table with
+    // commands: past the end when the line names none.
+    std::size_t commandAt() const { return commandAt_; }
+    bool verboseSeen() const { return verboseSeen_; }
+
 private:
     // A word that is not an option: the operands' once the line is read, or
-    // an error at once for a tool that takes none.
+    // an error at once for a tool that takes none. Where options come
+    // before operands, it ends them.
     void takeOperand(std::size_t argument, std::string_view word)
     {
-        if (table_.operands().empty()) {
+        if (part_.operands().empty()) {
             fail(RVUsageError::Kind::extraOperand, word);
+            if (part_.optionsBeforeOperands()) {
+                next_ = arguments_.size();
+            }
             return;
         }
         operandArguments_.push_back(argument);
+        if (part_.optionsBeforeOperands()) {
+            readOperands();
+        }
     }
 
     // After "--" nothing is an option: every word is an operand's.
     void readOperands()
     {
-        if (table_.operands().empty()) {
+        if (part_.operands().empty()) {
             if (next_ < arguments_.size()) {
                 fail(RVUsageError::Kind::extraOperand, arguments_[next_]);
             }
@@ -83,15 +112,15 @@ private:
     void readLong(std::size_t first, std::string_view word)
     {
         const std::string_view body = word.substr(2);
-        const int option = table_.findLongBeforeEquals(body);
+        const int option = part_.findLongBeforeEquals(body);
         if (option == RVOptionTable::none) {
-            fail(RVUsageError::Kind::unknownOption, word);
+            unknownLong(word);
             return;
         }
         // Whatever follows the name is "=value".
-        const std::size_t nameLength = table_.option(option).name.size();
+        const std::size_t nameLength = part_.option(option).name.size();
         const bool joinedValue = body.size() > nameLength;
-        if (!table_.option(option).takesValue) {
+        if (!part_.option(option).takesValue) {
             if (joinedValue) {
                 fail(RVUsageError::Kind::unexpectedValue, word, 0, option);
                 return;
@@ -101,11 +130,38 @@ private:
         }
         if (joinedValue) {
             takeValue(first, option, body.substr(nameLength + 1));
+        } else if (valueIsOptional(option)) {
+            takeValue(first, option, part_.option(option).defaultValue);
         } else if (next_ < arguments_.size()) {
             takeValue(first, option, arguments_[next_++]);
         } else {
             fail(RVUsageError::Kind::missingValue, word, 0, option);
         }
+    }
+
+    // A value that is given joined to its option only, or not at all.
+    bool valueIsOptional(int option) const
+    {
+        if constexpr (rich) {
+            return part_.option(option).valueIsOptional;
+        }
+        return false;
+    }
+
+    // In a command's part, a global option is worth its own message.
+    [[gnu::noinline]] void unknownLong(std::string_view word)
+    {
+        if (reading_.global != nullptr) {
+            const std::string_view body = word.substr(2);
+            const int global = reading_.global->findLongBeforeEquals(body);
+            if (global != RVOptionTable::none) {
+                const std::size_t nameLength = reading_.global->option(global).name.size();
+                fail(RVUsageError::Kind::globalOptionAfterCommand, word.substr(0, nameLength + 2),
+                     0, global);
+                return;
+            }
+        }
+        fail(RVUsageError::Kind::unknownOption, word);
     }
 
     void readShortCluster(std::size_t first, std::string_view word)
@@ -116,18 +172,20 @@ private:
         }
         for (std::size_t position = 1; position < word.size(); ++position) {
             const char letter = word[position];
-            const int option = table_.findShort(letter);
+            const int option = part_.findShort(letter);
             if (option == RVOptionTable::none) {
                 // Like getopt, go on with the rest of the cluster: "-xh" still asks for help.
-                fail(RVUsageError::Kind::invalidShortOption, word, letter);
+                unknownShort(word, letter);
                 continue;
             }
-            if (!table_.option(option).takesValue) {
+            if (!part_.option(option).takesValue) {
                 takeFlag(first, option);
                 continue;
             }
             if (position + 1 < word.size()) {
                 takeValue(first, option, word.substr(position + 1));
+            } else if (valueIsOptional(option)) {
+                takeValue(first, option, part_.option(option).defaultValue);
             } else if (next_ < arguments_.size()) {
                 takeValue(first, option, arguments_[next_++]);
             } else {
@@ -137,24 +195,41 @@ private:
         }
     }
 
+    void unknownShort(std::string_view word, char letter)
+    {
+        if (reading_.global != nullptr) [[unlikely]] {
+            if (const int global = reading_.global->findShort(letter);
+                global != RVOptionTable::none) {
+                const char form[] = {'-', letter};
+                fail(RVUsageError::Kind::globalOptionAfterCommand, std::string_view(form, 2),
+                     letter, global);
+                return;
+            }
+        }
+        fail(RVUsageError::Kind::invalidShortOption, word, letter);
+    }
+
     // "-help" or "-input-format=pcap": a long name typed with one dash, which
     // getopt would quietly read as a cluster of short options.
     int longNameSpelledBy(std::string_view body) const
     {
-        const int option = table_.findLongBeforeEquals(body);
-        return option != RVOptionTable::none && table_.option(option).name.size() > 1
+        const int option = part_.findLongBeforeEquals(body);
+        return option != RVOptionTable::none && part_.option(option).name.size() > 1
                    ? option
                    : RVOptionTable::none;
     }
 
     void takeFlag(std::size_t first, int option)
     {
+        if (excludedByEarlier(option)) {
+            return;
+        }
         ++collected_[static_cast<std::size_t>(option)].flagCount;
-        if (!action_ && option == table_.helpIndex()) {
+        if (!action_ && option == part_.helpIndex()) {
             action_ = RVStandardAction::help;
-        } else if (!action_ && option == table_.versionIndex()) {
+        } else if (!action_ && option == part_.versionIndex()) {
             action_ = RVStandardAction::version;
-        } else if (option == table_.verboseIndex()) {
+        } else if (option == part_.verboseIndex()) {
             verboseSeen_ = true; // recording starts with the next word
         }
         record(first, option, std::nullopt);
@@ -166,10 +241,13 @@ private:
     // so an integer option holds only values that read as numbers.
     [[gnu::always_inline]] void takeValue(std::size_t first, int option, std::string_view value)
     {
-        if constexpr (checksValues) {
-            if (table_.option(option).check.kind != RVValueCheck::Kind::anything &&
-                !accepted(table_.option(option).check, value)) {
+        if constexpr (rich) {
+            if (part_.option(option).check.kind != RVValueCheck::Kind::anything &&
+                !accepted(part_.option(option).check, value)) {
                 fail(RVUsageError::Kind::invalidValue, value, 0, option);
+                return;
+            }
+            if (excludedByEarlier(option)) {
                 return;
             }
         }
@@ -179,14 +257,23 @@ private:
 
     [[gnu::noinline]] static bool accepted(const RVValueCheck& check, std::string_view value)
     {
-        if (check.kind == RVValueCheck::Kind::choice) {
-            return std::find(check.choices.begin(), check.choices.end(), value) !=
-                   check.choices.end();
+        return rv::detail::isAccepted(check, value);
+    }
+
+    // An option given after one that it cannot be given with is an error at
+    // its place; the same option twice is none.
+    bool excludedByEarlier(int option)
+    {
+        if constexpr (rich) {
+            for (const int other : part_.option(option).excludes) {
+                const Collected& given = collected_[static_cast<std::size_t>(other)];
+                if (given.given() || given.flagCount > 0) {
+                    fail(RVUsageError::Kind::excludedOption, {}, 0, option, other);
+                    return true;
+                }
+            }
         }
-        const rv::detail::RVIntegerReading reading = rv::detail::readInteger(value);
-        return reading.status == rv::detail::RVIntegerReading::Status::ok &&
-               (!check.minimum || reading.value >= *check.minimum) &&
-               (!check.maximum || reading.value <= *check.maximum);
+        return false;
     }
 
     void record(std::size_t first, int option, std::optional<std::string_view> value)
@@ -199,10 +286,11 @@ private:
     // Only the first error is kept, so only the first word is copied: a
     // cluster of many bad letters must not cost its length once per letter.
     void fail(RVUsageError::Kind kind, std::string_view word, char letter = 0,
-              int option = RVOptionTable::none)
+              int option = RVOptionTable::none, int otherOption = RVOptionTable::none)
     {
         if (!error_) {
             error_ = RVUsageError{kind, std::string(word), letter, option};
+            error_->otherOption = otherOption;
             errorEnd_ = next_;
         }
     }
@@ -215,10 +303,10 @@ private:
     // no repeatable operand after another, nor an optional one after it.
     std::vector<std::size_t> splitOperands()
     {
-        const std::span<const RVOperandSpec> operands = table_.operands();
+        const std::span<const RVOperandSpec> operands = part_.operands();
         std::vector<std::size_t> counts(operands.size(), 0);
         std::size_t remaining = operandArguments_.size();
-        if (remaining < table_.operandMinimum()) {
+        if (remaining < part_.operandMinimum()) {
             for (std::size_t index = 0; index < operands.size(); ++index) {
                 counts[index] = std::min(operands[index].minimum(), remaining);
                 remaining -= counts[index];
@@ -231,7 +319,7 @@ private:
             }
             return counts;
         }
-        std::size_t later = table_.operandMinimum();
+        std::size_t later = part_.operandMinimum();
         for (std::size_t index = 0; index < operands.size(); ++index) {
             later -= operands[index].minimum();
             const std::size_t spare = remaining - later;
@@ -263,7 +351,7 @@ private:
         for (std::size_t index = 0; index < counts.size(); ++index) {
             if (counts[index] > 0) {
                 params.emplace(
-                    table_.operands()[index].name,
+                    part_.operands()[index].name,
                     RVOptionValue::textList(std::span(words).subspan(begin, counts[index]), bytes));
             }
             begin += counts[index];
@@ -298,16 +386,15 @@ private:
         }
         RVParseResult result;
         std::vector<std::size_t> operandCounts;
-        if (wholeLine_ && !table_.operands().empty()) [[unlikely]] {
+        if (reading_.wholeLine && !part_.operands().empty()) [[unlikely]] {
             operandCounts = splitOperands();
             addOperands(result.params, operandCounts);
         }
         const std::shared_ptr<const void> bytes = std::move(store_);
         for (std::size_t index = 0; index < collected_.size(); ++index) {
-            const RVOptionSpec& definition = table_.options()[index];
+            const RVOptionSpec& definition = part_.options()[index];
             Collected& collected = collected_[index];
-            if (checksValues && definition.check.kind == RVValueCheck::Kind::integer &&
-                collected.given()) {
+            if (rich && definition.check.kind == RVValueCheck::Kind::integer && collected.given()) {
                 result.params.emplace(definition.name, numbers(collected.all()));
                 collected.values = {};
             } else if (definition.takesValue && collected.given()) {
@@ -360,15 +447,16 @@ private:
         if (recordingFrom_ == 0) {
             return {};
         }
-        return Parser(table_, arguments_.first(recordingFrom_), Recording::fromStart)
-            .run()
-            .readings;
+        Reading again = reading_;
+        again.recordFromStart = true;
+        again.wholeLine = false;
+        return Parser(part_, arguments_.first(recordingFrom_), again).run().readings;
     }
 
-    const RVOptionTable& table_;
+    const RVOptionPart& part_;
     std::span<const char* const> arguments_;
+    Reading reading_;
     bool recording_;
-    bool wholeLine_; // false for the words read again before the verbose option
     bool verboseSeen_ = false;
     std::size_t recordingFrom_ = 0; // the first word read with recording on
     std::vector<RVReading> readings_;
@@ -423,17 +511,121 @@ private:
     // The words that are not options, by their index among the arguments.
     std::vector<std::size_t> operandArguments_;
     std::size_t next_ = 0;
+    std::size_t commandAt_ = static_cast<std::size_t>(-1);
     std::size_t errorEnd_ = 0; // where the words of the error end
     std::optional<RVStandardAction> action_;
     std::optional<RVUsageError> error_;
 };
 
+RVParseResult parsePart(const RVOptionPart& part, std::span<const char* const> arguments,
+                        const Reading& reading = {})
+{
+    if (part.checksValues() || part.hasOptionalValues() || part.hasExclusions()) {
+        return Parser<true>(part, arguments, reading).run();
+    }
+    return Parser<false>(part, arguments, reading).run();
+}
+
+// Whether the words after a word that names no command ask for help: they
+// are no command's, so only the help option is looked for, up to "--".
+bool asksForHelp(const RVOptionPart& global, std::span<const char* const> words)
+{
+    if (global.helpIndex() == RVOptionTable::none) {
+        return false;
+    }
+    const RVOptionSpec& help = global.option(global.helpIndex());
+    for (const std::string_view word : words) {
+        if (word == "--") {
+            return false;
+        }
+        if (word == help.longForm) {
+            return true;
+        }
+        const bool cluster = word.size() > 1 && word[0] == '-' && word[1] != '-';
+        if (cluster && !help.shortForm.empty() &&
+            std::find(word.begin() + 1, word.end(), help.shortForm[1]) != word.end() &&
+            global.findLongBeforeEquals(word.substr(1)) == RVOptionTable::none) {
+            return true;
+        }
+    }
+    return false;
+}
+
+RVParseResult parseWithCommands(const RVOptionTable& table, std::span<const char* const> arguments)
+{
+    Reading globalReading;
+    globalReading.stopAtCommand = true;
+    auto global = [&] {
+        const RVOptionPart& part = table.global();
+        if (part.checksValues() || part.hasOptionalValues() || part.hasExclusions()) {
+            Parser<true> parser(part, arguments, globalReading);
+            RVParseResult result = parser.run();
+            return std::tuple{std::move(result), parser.commandAt(), parser.verboseSeen()};
+        }
+        Parser<false> parser(part, arguments, globalReading);
+        RVParseResult result = parser.run();
+        return std::tuple{std::move(result), parser.commandAt(), parser.verboseSeen()};
+    };
+    auto [result, at, verbose] = global();
+    if (at >= arguments.size()) {
+        if (!result.error) {
+            result.error = RVUsageError{RVUsageError::Kind::missingCommand, {}};
+        }
+        result.readings.clear();
+        return result;
+    }
+    const std::string_view word = arguments[at];
+    const std::span<const char* const> rest = arguments.subspan(at + 1);
+    const int command = table.findCommand(word);
+    if (command == RVOptionTable::none) {
+        if (!result.error) {
+            result.error = RVUsageError{RVUsageError::Kind::unknownCommand, std::string(word)};
+        }
+        if (!result.action && asksForHelp(table.global(), rest)) {
+            result.action = RVStandardAction::help;
+        }
+        result.readings.clear();
+        return result;
+    }
+    const RVOptionPart& part = table.part(command);
+    result.command = command;
+    result.params.emplace(part.command(), RVOptionValue::number(1));
+    Reading commandReading;
+    commandReading.recordFromStart = verbose;
+    commandReading.global = &table.global();
+    RVParseResult inCommand = parsePart(part, rest, commandReading);
+    result.params.merge(inCommand.params);
+    if (!result.action && inCommand.action) {
+        result.action = inCommand.action;
+        result.actionPart = command;
+    }
+    if (!result.error && inCommand.error) {
+        result.error = std::move(inCommand.error);
+        result.error->part = command;
+    }
+    if (!verbose || result.action || result.error) {
+        result.readings.clear();
+        return result;
+    }
+    RVReading named;
+    named.firstArgument = at;
+    named.part = command;
+    named.command = true;
+    result.readings.push_back(named);
+    for (RVReading& reading : inCommand.readings) {
+        reading.firstArgument += at + 1;
+        reading.part = command;
+        result.readings.push_back(reading);
+    }
+    return result;
+}
+
 } // namespace
 
 RVParseResult rv::parseArguments(const RVOptionTable& table, std::span<const char* const> arguments)
 {
-    if (table.checksValues()) {
-        return Parser<true>(table, arguments).run();
+    if (table.hasCommands()) [[unlikely]] {
+        return parseWithCommands(table, arguments);
     }
-    return Parser<false>(table, arguments).run();
+    return parsePart(table.global(), arguments);
 }

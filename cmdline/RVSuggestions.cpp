@@ -76,11 +76,11 @@ std::vector<std::string_view> closeCandidates(const Candidates& candidates, std:
 
 } // namespace
 
-std::vector<std::string_view> rv::suggestLongForms(const RVOptionTable& table,
+std::vector<std::string_view> rv::suggestLongForms(const RVOptionPart& part,
                                                    std::string_view typedName)
 {
     return closeCandidates(
-        table.options(), typedName, [](const RVOptionSpec& option) { return option.name; },
+        part.options(), typedName, [](const RVOptionSpec& option) { return option.name; },
         [](const RVOptionSpec& option) { return option.longForm; });
 }
 

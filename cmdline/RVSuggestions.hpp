@@ -24,7 +24,7 @@ std::size_t editDistance(std::string_view from, std::string_view to, std::size_t
 // dashes or "=value"): every long name that it is a prefix of, in definition
 // order; otherwise the nearest long names within a small edit distance;
 // otherwise none.
-std::vector<std::string_view> suggestLongForms(const RVOptionTable& table,
+std::vector<std::string_view> suggestLongForms(const RVOptionPart& part,
                                                std::string_view typedName);
 
 // The choices worth proposing for a value that is none of them, by the same

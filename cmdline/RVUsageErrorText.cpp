@@ -30,8 +30,9 @@ std::string expectation(const RVValueCheck& check)
     return ": expected " + rv::detail::acceptedIntegers(check);
 }
 
-std::string describe(const RVOptionTable& table, const RVUsageError& error)
+std::string describe(const RVOptionTable& tool, const RVUsageError& error)
 {
+    const RVOptionPart& table = tool.part(error.part);
     const auto letter = std::string_view(&error.letter, 1);
     switch (error.kind) {
     case RVUsageError::Kind::unknownOption:
@@ -61,16 +62,34 @@ std::string describe(const RVOptionTable& table, const RVUsageError& error)
         return "invalid argument " + quoted(error.word) + " for " +
                quoted(table.option(error.option).longForm) +
                expectation(table.option(error.option).check);
+    case RVUsageError::Kind::excludedOption:
+        return quoted(table.option(error.option).longForm) + " cannot be given with " +
+               quoted(table.option(error.otherOption).longForm);
+    case RVUsageError::Kind::missingCommand:
+        return "missing command";
+    case RVUsageError::Kind::unknownCommand:
+        return "unknown command " + quoted(error.word);
+    case RVUsageError::Kind::globalOptionAfterCommand:
+        return quoted(error.word) + " is an option of " + rv::detail::messageName(tool) +
+               ": give it before " + quoted(table.command());
     }
     return "invalid command line";
 }
 
-std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUsageError& error)
+std::vector<std::string_view> suggestions(const RVOptionTable& tool, const RVUsageError& error)
 {
+    const RVOptionPart& table = tool.part(error.part);
     switch (error.kind) {
     case RVUsageError::Kind::unknownOption:
         return rv::suggestLongForms(table,
                                     nameBeforeEquals(std::string_view(error.word).substr(2)));
+    case RVUsageError::Kind::unknownCommand: {
+        std::vector<std::string_view> names;
+        for (const RVOptionPart& command : tool.commands()) {
+            names.push_back(command.command());
+        }
+        return rv::suggestChoices(names, error.word);
+    }
     case RVUsageError::Kind::singleDashLongName:
         if (error.option != RVOptionTable::none) {
             return {table.option(error.option).longForm};
@@ -83,8 +102,9 @@ std::vector<std::string_view> suggestions(const RVOptionTable& table, const RVUs
     }
 }
 
-// It names the tool as the first line does, so that it can be run as shown;
-// a table without the help option has nothing to point to.
+// It names the tool (and the command) as the first line does, so that it
+// can be run as shown; a table without the help option has nothing to
+// point to.
 std::string tryHelpLine(const RVOptionTable& table, const std::string& name)
 {
     if (table.helpIndex() == RVOptionTable::none) {
@@ -93,14 +113,25 @@ std::string tryHelpLine(const RVOptionTable& table, const std::string& name)
     return "Try '" + name + " --help' for more information.\n";
 }
 
+// "sigctl", or "sigctl set" in a command's part.
+std::string partName(const RVOptionTable& table, int part)
+{
+    std::string name = rv::detail::messageName(table);
+    if (part != RVOptionTable::globalPart) {
+        name.append(" ").append(table.part(part).command());
+    }
+    return name;
+}
+
 } // namespace
 
-std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError& error)
+std::string rv::renderUsageError(const RVOptionTable& tool, const RVUsageError& error)
 {
-    const std::string name = detail::messageName(table);
+    const RVOptionPart& table = tool.part(error.part);
+    const std::string name = partName(tool, error.part);
     const std::string prefix = name + ": ";
-    std::string text = prefix + describe(table, error) + '\n';
-    if (const auto forms = suggestions(table, error); !forms.empty()) {
+    std::string text = prefix + describe(tool, error) + '\n';
+    if (const auto forms = suggestions(tool, error); !forms.empty()) {
         text += prefix + "did you mean " + detail::listOfQuoted(forms) + "?\n";
     }
     if (error.kind == RVUsageError::Kind::invalidValue &&
@@ -108,12 +139,12 @@ std::string rv::renderUsageError(const RVOptionTable& table, const RVUsageError&
         text += prefix + "valid arguments are " +
                 detail::listOfQuoted(table.option(error.option).check.choices) + '\n';
     }
-    return text + tryHelpLine(table, name);
+    return text + tryHelpLine(tool, name);
 }
 
-std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_view message)
+std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_view message, int part)
 {
-    const std::string name = detail::messageName(table);
+    const std::string name = partName(table, part);
     std::string text = name;
     text.append(": ").append(message).append("\n");
     return text + tryHelpLine(table, name);

@@ -15,8 +15,9 @@ namespace rv {
 
 std::string renderUsageError(const RVOptionTable& table, const RVUsageError& error);
 
-// A usage error that the tool itself found: "NAME: MESSAGE", then where to
-// find help, as above.
-std::string renderToolUsageError(const RVOptionTable& table, std::string_view message);
+// A usage error that the tool itself found: "NAME: MESSAGE", or "NAME
+// COMMAND: MESSAGE" in a command's part, then where to find help, as above.
+std::string renderToolUsageError(const RVOptionTable& table, std::string_view message,
+                                 int part = RVOptionTable::globalPart);
 
 } // namespace rv

@@ -35,7 +35,7 @@ rv::detail::RVTextFault rv::detail::findTextFault(std::string_view text)
         if (length == 0) {
             return {Kind::notUtf8, index};
         }
-        if (isC1Control(rest, length)) {
+        if (isC1Control(rest, length) || isBidiControl(rest, length)) {
             return {Kind::controlCharacter, index};
         }
         index += length;

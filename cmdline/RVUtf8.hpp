@@ -56,9 +56,27 @@ inline bool isC1Control(std::string_view text, std::size_t length)
            static_cast<unsigned char>(text[1]) < 0xa0;
 }
 
+// Whether a well-formed sequence of this length at the start of text is one
+// of the controls that reorder the text around them (U+061C, U+200E,
+// U+200F, U+202A..U+202E, U+2066..U+2069), which would show a text in an
+// order other than its bytes.
+inline bool isBidiControl(std::string_view text, std::size_t length)
+{
+    const auto byte = [text](std::size_t index) { return static_cast<unsigned char>(text[index]); };
+    if (length == 2) {
+        return byte(0) == 0xd8 && byte(1) == 0x9c;
+    }
+    if (length != 3 || byte(0) != 0xe2) {
+        return false;
+    }
+    const unsigned low = byte(2);
+    return (byte(1) == 0x80 && (low == 0x8e || low == 0x8f || (low >= 0xaa && low <= 0xae))) ||
+           (byte(1) == 0x81 && low >= 0xa6 && low <= 0xa9);
+}
+
 // The first fault of a text that a person reads: a byte that starts no
 // well-formed UTF-8 sequence, or a control character (below U+0020, U+007F,
-// U+0080..U+009F). Found in one pass.
+// U+0080..U+009F, or a bidirectional control). Found in one pass.
 struct RVTextFault
 {
     enum class Kind

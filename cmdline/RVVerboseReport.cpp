@@ -12,7 +12,13 @@ std::string rv::renderVerboseReport(const RVOptionTable& table,
 {
     using rv::quoted;
     const std::string prefix = detail::messageName(table) + ": ";
-    std::vector<std::size_t> counts(table.options().size(), 0);
+    // How often each option of each part was read: a part's counts start at
+    // its first option's place.
+    std::vector<std::size_t> firstCount{0};
+    for (int part = 0; part <= static_cast<int>(table.commands().size()); ++part) {
+        firstCount.push_back(firstCount.back() + table.part(part).options().size());
+    }
+    std::vector<std::size_t> counts(firstCount.back(), 0);
     std::string text;
     // The options of one cluster share a line, so that each argument is quoted
     // once: "-vvv…" must cost its length, not its length squared.
@@ -30,29 +36,39 @@ std::string rv::renderVerboseReport(const RVOptionTable& table,
         text += " as ";
         for (std::size_t index = begin; index < end; ++index) {
             const RVReading& reading = readings[index];
+            const RVOptionPart& part = table.part(reading.part);
             if (index > begin) {
                 text += ", ";
             }
+            if (reading.command) {
+                text += "the command";
+                continue;
+            }
             if (reading.operand != RVOptionTable::none) {
-                text += table.operands()[static_cast<std::size_t>(reading.operand)].word;
+                text += part.operands()[static_cast<std::size_t>(reading.operand)].word;
                 continue;
             }
             if (reading.option == RVOptionTable::none) {
                 text += "the end of the options";
                 continue;
             }
-            ++counts[static_cast<std::size_t>(reading.option)];
-            text += table.option(reading.option).longForm;
+            ++counts[firstCount[static_cast<std::size_t>(reading.part)] +
+                     static_cast<std::size_t>(reading.option)];
+            text += part.option(reading.option).longForm;
             if (reading.value) {
                 text += " with the value " + quoted(*reading.value);
             }
         }
         text += '\n';
     }
-    for (std::size_t index = 0; index < counts.size(); ++index) {
-        if (counts[index] > 1) {
-            text += prefix + std::string(table.options()[index].longForm) + " was given " +
-                    std::to_string(counts[index]) + " times\n";
+    for (int part = 0; part + 1 < static_cast<int>(firstCount.size()); ++part) {
+        const auto options = table.part(part).options();
+        for (std::size_t index = 0; index < options.size(); ++index) {
+            const std::size_t count = counts[firstCount[static_cast<std::size_t>(part)] + index];
+            if (count > 1) {
+                text += prefix + std::string(options[index].longForm) + " was given " +
+                        std::to_string(count) + " times\n";
+            }
         }
     }
     return text;

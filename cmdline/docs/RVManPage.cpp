@@ -406,7 +406,7 @@ std::string longNamesRule(const RVOptionTable& table)
         // A prefix that is a name of its own would be accepted, not refused.
         if (option.name.size() > 3 &&
             table.findLong(option.name.substr(0, 3)) == RVOptionTable::none) {
-            auto forms = rv::suggestLongForms(table, option.name.substr(0, 3));
+            auto forms = rv::suggestLongForms(table.global(), option.name.substr(0, 3));
             if (forms.size() > candidates.size()) {
                 prefix = option.name.substr(0, 3);
                 candidates = std::move(forms);

@@ -81,7 +81,7 @@ const BadTableCase badTableCases[] = {
     {{"choiceTwiceInALongList"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a | b | c | d | e | f | g | h | i | b}"; }, "a choice is listed twice"},
     {{"choiceTwicePastTheFirstEight"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a | b | c | d | e | f | g | h | i | i (again)}"; }, "a choice is listed twice"},
     // Operands and checked values.
-    {{"operandWithShort"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"short", "-i"}, {"help", "x"}}); }, "operand definition 8 ('input'): an operand has only the keys 'name', 'operand' and 'help'"},
+    {{"operandWithShort"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"short", "-i"}, {"help", "x"}}); }, "operand definition 8 ('input'): an operand has only the keys 'name', 'operand', 'help', 'complete' and 'of'"},
     {{"operandWithArgument"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"argument", "x"}, {"help", "x"}}); }, "an operand has only the keys"},
     {{"operandWithAccepts"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"accepts", "integer"}, {"help", "x"}}); }, "an operand has only the keys"},
     {{"operandAndLong"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "input"}, {"operand", "FILE"}, {"long", "--input"}, {"help", "x"}}); }, "option definition 8 ('input'): 'long' and 'operand' exclude each other"},

@@ -64,12 +64,20 @@ public:
     // accepts an integer); the number of occurrences for one that does not;
     // no entry for an option not given. Operand name to the list of its
     // words, in command line order; no entry for an operand given none.
-    // A copy outlives this object and shares its texts' bytes.
+    // A copy outlives this object and shares its texts' bytes. In a tool
+    // with commands: the global options, the chosen command's name (the
+    // number 1) and that command's options and operands.
     const RVParams& params() const;
 
+    // The name of the command the line chose, in a tool with commands;
+    // empty when the table has none or the line named no known command.
+    // It views the table, and lives as long as this object.
+    std::string_view command() const;
+
     // A usage error that the tool finds itself, such as a value it cannot
-    // use, in the service's form: "NAME: MESSAGE", then the line that points
-    // to --help where the table defines the help option. The message is
+    // use, in the service's form: "NAME: MESSAGE" ("NAME COMMAND: MESSAGE"
+    // once a command was chosen), then the line that points to --help
+    // (that command's) where the table defines the service's help option. The message is
     // written as given: quote words from the command line with rv::quoted.
     std::string usageErrorText(std::string_view message) const;
     // Writes usageErrorText(message) on standard error and ends the process
