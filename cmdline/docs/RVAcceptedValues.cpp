@@ -2,7 +2,25 @@
 
 #include "cmdline/RVChoiceList.hpp"
 
-RVAcceptedValues rv::acceptedValues(std::string_view placeholder)
+namespace {
+
+RVAcceptedValues::Kind completionKind(RVCompletion completion)
+{
+    switch (completion) {
+    case RVCompletion::file:
+        return RVAcceptedValues::Kind::fileNames;
+    case RVCompletion::directory:
+        return RVAcceptedValues::Kind::directories;
+    case RVCompletion::none:
+    case RVCompletion::byPlaceholder:
+        break;
+    }
+    return RVAcceptedValues::Kind::anything;
+}
+
+} // namespace
+
+RVAcceptedValues rv::placeholderValues(std::string_view placeholder)
 {
     if (placeholder == detail::fileNamePlaceholder) {
         return {RVAcceptedValues::Kind::fileNames, {}};
@@ -16,12 +34,29 @@ RVAcceptedValues rv::acceptedValues(std::string_view placeholder)
     return values;
 }
 
-bool rv::completesFileNames(const RVOperandSpec& operand)
+RVAcceptedValues rv::acceptedValues(const RVOptionSpec& option)
 {
-    return operand.word == "FILE" || operand.word == detail::fileNamePlaceholder;
+    if (option.completion != RVCompletion::byPlaceholder) {
+        return {completionKind(option.completion), {}};
+    }
+    if (option.check.kind == RVValueCheck::Kind::integer) {
+        return {};
+    }
+    return placeholderValues(option.argument);
 }
 
-std::vector<RVWordRange> rv::fileOperandPositions(std::span<const RVOperandSpec> operands)
+RVAcceptedValues::Kind rv::operandValues(const RVOperandSpec& operand)
+{
+    if (operand.completion != RVCompletion::byPlaceholder) {
+        return completionKind(operand.completion);
+    }
+    return operand.word == "FILE" || operand.word == detail::fileNamePlaceholder
+               ? RVAcceptedValues::Kind::fileNames
+               : RVAcceptedValues::Kind::anything;
+}
+
+std::vector<RVWordRange> rv::operandPositions(std::span<const RVOperandSpec> operands,
+                                              RVAcceptedValues::Kind kind)
 {
     std::vector<RVWordRange> ranges;
     std::size_t minimumBefore = 0;
@@ -32,7 +67,7 @@ std::vector<RVWordRange> rv::fileOperandPositions(std::span<const RVOperandSpec>
             maximumBefore == RVWordRange::unbounded || maximum == RVWordRange::unbounded
                 ? RVWordRange::unbounded
                 : maximumBefore + maximum;
-        if (completesFileNames(operand)) {
+        if (operandValues(operand) == kind) {
             ranges.push_back({minimumBefore, end});
         }
         minimumBefore += operand.minimum();
@@ -41,9 +76,10 @@ std::vector<RVWordRange> rv::fileOperandPositions(std::span<const RVOperandSpec>
     return ranges;
 }
 
-std::string rv::fileOperandTest(std::span<const RVOperandSpec> operands, std::string_view count)
+std::string rv::operandTest(std::span<const RVOperandSpec> operands, RVAcceptedValues::Kind kind,
+                            std::string_view count)
 {
-    const std::vector<RVWordRange> ranges = fileOperandPositions(operands);
+    const std::vector<RVWordRange> ranges = operandPositions(operands, kind);
     // A range stands in parentheses only beside another: the caller's own
     // (( )) around a lone one would make shellcheck read a nested group.
     const bool grouped = ranges.size() > 1;

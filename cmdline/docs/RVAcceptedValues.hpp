@@ -1,5 +1,6 @@
-// What an option's value placeholder says about the values the option
-// accepts, as the man page and the shell completions read it.
+// What the completions offer for an option's value or an operand's word:
+// what its "complete" key asks for, or else what its placeholder says, as
+// the man page and the shell completions read it.
 #pragma once
 
 #include "cmdline/RVOptionTable.hpp"
@@ -21,22 +22,32 @@ struct RVAcceptedValues
 {
     enum class Kind
     {
-        anything,  // a placeholder that names no list: nothing to offer
-        fileNames, // fileNamePlaceholder
-        words,     // "{a (default) | b}": exactly the listed words
+        anything,    // nothing to offer
+        fileNames,   // file names, and folders to go on into
+        directories, // folder names only
+        words,       // "{a (default) | b}": exactly the listed words
     };
 
     Kind kind = Kind::anything;
     std::vector<std::string_view> words; // for Kind::words, in the placeholder's order
 };
 
-// Reads "{a | b (note) | c}" as the words a, b and c, as the table check
-// reads a list of choices (rv::detail::readChoiceList): each alternative is
-// its first word, and what follows it (such as "(default)") is a note. The
-// words are views into the placeholder.
 namespace rv {
 
-RVAcceptedValues acceptedValues(std::string_view placeholder);
+// Reads "{a | b (note) | c}" as the words a, b and c, as the table check
+// reads a list of choices (rv::detail::readChoiceList): each alternative is
+// its first word, and what follows it (such as "(default)") is a note; the
+// placeholder filename as file names; any other as nothing. The words are
+// views into the placeholder.
+RVAcceptedValues placeholderValues(std::string_view placeholder);
+
+// What an option's value offers: its "complete" key's, else nothing for
+// one that accepts an integer, else its placeholder's.
+RVAcceptedValues acceptedValues(const RVOptionSpec& option);
+
+// What an operand's words offer: its "complete" key's, else file names
+// when its placeholder's word is FILE or filename, else nothing.
+RVAcceptedValues::Kind operandValues(const RVOperandSpec& operand);
 
 } // namespace rv
 
@@ -52,19 +63,17 @@ struct RVWordRange
 
 namespace rv {
 
-// Whether the operand's values complete as file names: its placeholder's
-// word is FILE or filename ("[FILE]...", "filename").
-bool completesFileNames(const RVOperandSpec& operand);
-
-// Where the operands that complete as file names may stand, however many
+// Where the operands that offer this kind of word may stand, however many
 // words the line ends up with: an operand may take word k when the
 // operands before it can take k words between them, at least their
 // minimums and at most their maximums.
-std::vector<RVWordRange> fileOperandPositions(std::span<const RVOperandSpec> operands);
+std::vector<RVWordRange> operandPositions(std::span<const RVOperandSpec> operands,
+                                          RVAcceptedValues::Kind kind);
 
 // The same as a condition of bash's and zsh's (( )) on the count of operand
 // words before, in the shell variable given ("$1"); empty when no operand
-// completes as file names.
-std::string fileOperandTest(std::span<const RVOperandSpec> operands, std::string_view count);
+// offers this kind of word.
+std::string operandTest(std::span<const RVOperandSpec> operands, RVAcceptedValues::Kind kind,
+                        std::string_view count);
 
 } // namespace rv

@@ -41,7 +41,7 @@ std::string formsOf(const RVOptionSpec& option, std::string_view separator)
 std::string valueCase(const RVOptionSpec& option, const std::string& function)
 {
     std::string line = "    " + formsOf(option, " | ") + ")";
-    const RVAcceptedValues values = rv::acceptedValues(option.argument);
+    const RVAcceptedValues values = rv::acceptedValues(option);
     switch (values.kind) {
     case RVAcceptedValues::Kind::fileNames:
         line += " " + function + "_files \"$2\" \"$3\"";
@@ -52,6 +52,7 @@ std::string valueCase(const RVOptionSpec& option, const std::string& function)
             line += ' ' + shellQuoted(word);
         }
         break;
+    case RVAcceptedValues::Kind::directories: // TODO(completion)
     case RVAcceptedValues::Kind::anything:
         break;
     }
@@ -62,7 +63,7 @@ std::string valueCase(const RVOptionSpec& option, const std::string& function)
 // file operand may stand.
 std::string operandBody(const RVOptionTable& table, const std::string& function)
 {
-    const std::string condition = rv::fileOperandTest(table.operands(), "$1");
+    const std::string condition = rv::operandTest(table.operands(), RVAcceptedValues::Kind::fileNames, "$1");
     if (condition.empty()) {
         return "    return 1\n";
     }

@@ -24,7 +24,7 @@ std::string formsOf(const RVOptionSpec& option)
 std::string valueCase(const RVOptionSpec& option, const std::string& function)
 {
     std::string action;
-    const RVAcceptedValues values = rv::acceptedValues(option.argument);
+    const RVAcceptedValues values = rv::acceptedValues(option);
     switch (values.kind) {
     case RVAcceptedValues::Kind::fileNames:
         action = function + "_files $argv[2] $argv[3]";
@@ -35,6 +35,7 @@ std::string valueCase(const RVOptionSpec& option, const std::string& function)
             action += ' ' + fishQuoted(word);
         }
         break;
+    case RVAcceptedValues::Kind::directories: // TODO(completion)
     case RVAcceptedValues::Kind::anything:
         return "";
     }
@@ -47,7 +48,7 @@ std::string valueCase(const RVOptionSpec& option, const std::string& function)
 std::string operandBody(const RVOptionTable& table, const std::string& function)
 {
     std::string condition;
-    for (const RVWordRange& range : rv::fileOperandPositions(table.operands())) {
+    for (const RVWordRange& range : rv::operandPositions(table.operands(), RVAcceptedValues::Kind::fileNames)) {
         condition += (condition.empty() ? "test " : "; or test ");
         condition += "$argv[1] -ge " + std::to_string(range.first);
         if (range.end != RVWordRange::unbounded) {

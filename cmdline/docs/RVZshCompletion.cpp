@@ -28,7 +28,7 @@ std::string argumentsText(std::string_view text, bool forEvaluation)
 // What follows an option in its _arguments description: the message and the action.
 std::string valueDescription(const RVOptionSpec& option)
 {
-    const RVAcceptedValues values = rv::acceptedValues(option.argument);
+    const RVAcceptedValues values = rv::acceptedValues(option);
     switch (values.kind) {
     case RVAcceptedValues::Kind::fileNames:
         return ':' + argumentsText(option.argument, false) + ":_files";
@@ -39,6 +39,7 @@ std::string valueDescription(const RVOptionSpec& option)
         }
         return ':' + argumentsText(option.name, false) + ":(" + list + ')';
     }
+    case RVAcceptedValues::Kind::directories: // TODO(completion)
     case RVAcceptedValues::Kind::anything:
         break;
     }
@@ -53,7 +54,7 @@ std::string valueCase(const RVOptionSpec& option)
         line.append(option.shortForm).append("|");
     }
     line.append(option.longForm).append(") ");
-    const RVAcceptedValues values = rv::acceptedValues(option.argument);
+    const RVAcceptedValues values = rv::acceptedValues(option);
     switch (values.kind) {
     case RVAcceptedValues::Kind::fileNames:
         return line + "_files ;;\n";
@@ -63,6 +64,7 @@ std::string valueCase(const RVOptionSpec& option)
             line += ' ' + rv::detail::shellQuoted(word);
         }
         return line + " ;;\n";
+    case RVAcceptedValues::Kind::directories: // TODO(completion)
     case RVAcceptedValues::Kind::anything:
         break;
     }
@@ -121,7 +123,7 @@ std::string rv::renderZshCompletion(const RVOptionTable& table)
         awaitsValue += "      (-[^-]*) [[ $word =~ '^-[^-" + lettersWithValue + "]*[" +
                        lettersWithValue + "]$' ]] && value=-${word[-1]} ;;\n";
     }
-    std::string fileOperands = rv::fileOperandTest(table.operands(), "operands");
+    std::string fileOperands = rv::operandTest(table.operands(), RVAcceptedValues::Kind::fileNames, "operands");
     return detail::fillTemplate(detail::zshCompletionTemplate,
                                 {{"executable", executable},
                                  {"command", detail::shellQuoted(executable)},

@@ -3,11 +3,15 @@
 # plain bash (and, where the package is installed, beside bash-completion)
 # and through shellcheck, the zsh and fish scripts through their shells'
 # syntax checks, and fish's completions through fish itself.
-# Usage: completionTest.sh DOCS-FOLDER PCSTAT-DOCS-FOLDER (pcstat: a table with
-# operands and choices that varnock has not)
+# Usage: completionTest.sh DOCS-FOLDER PCSTAT-DOCS-FOLDER CAPCONV-DOCS-FOLDER
+# SIGCTL-DOCS-FOLDER (pcstat: a table with operands and choices that varnock
+# has not; capconv: its own -v, optional values, exclusions and "complete";
+# sigctl: commands)
 set -euo pipefail
 docs=$(cd "$1" && pwd)
 pcstat=$(cd "$2" && pwd)
+capconv=$(cd "$3" && pwd)
+sigctl=$(cd "$4" && pwd)
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 

@@ -28,7 +28,7 @@ using AcceptedValuesCases = testing::TestWithParam<AcceptedValuesCase>;
 
 TEST_P(AcceptedValuesCases, readsThePlaceholder)
 {
-    const RVAcceptedValues values = rv::acceptedValues(GetParam().placeholder);
+    const RVAcceptedValues values = rv::placeholderValues(GetParam().placeholder);
     EXPECT_EQ(values.kind, GetParam().kind);
     EXPECT_EQ(values.words, GetParam().words);
 }
@@ -58,7 +58,7 @@ using OperandPositionsCases = testing::TestWithParam<OperandPositionsCase>;
 TEST_P(OperandPositionsCases, placesTheFileOperands)
 {
     std::vector<std::pair<std::size_t, std::size_t>> ranges;
-    for (const RVWordRange& range : rv::fileOperandPositions(GetParam().operands)) {
+    for (const RVWordRange& range : rv::operandPositions(GetParam().operands, Kind::fileNames)) {
         ranges.emplace_back(range.first, range.end);
     }
     EXPECT_EQ(ranges, GetParam().ranges);
