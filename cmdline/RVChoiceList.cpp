@@ -15,6 +15,7 @@ const char* rv::detail::readChoiceList(std::string_view placeholder,
     std::string_view few[fewChoices];
     std::vector<std::string_view> many;
     std::size_t count = 0;
+    bool defaultSeen = false;
     // One walk over the bytes between the braces: blanks, the choice, its
     // note, then a bar or the end.
     const char* at = placeholder.data() + 1;
@@ -28,11 +29,21 @@ const char* rv::detail::readChoiceList(std::string_view placeholder,
             ++at;
         }
         const std::string_view choice(choiceBegin, static_cast<std::size_t>(at - choiceBegin));
+        const char* const noteBegin = at;
         while (at != end && *at != '|') {
             ++at;
         }
         if (choice.empty()) {
             return "a list of choices has an empty alternative";
+        }
+        // std::search rather than find, which would call memchr: one more
+        // symbol for a bind-now binary to bind at every start.
+        constexpr std::string_view defaultNote = "(default)";
+        if (std::search(noteBegin, at, defaultNote.begin(), defaultNote.end()) != at) {
+            if (defaultSeen) {
+                return "more than one choice is marked (default)";
+            }
+            defaultSeen = true;
         }
         if (count < fewChoices) {
             if (std::find(few, few + count, choice) != few + count) {

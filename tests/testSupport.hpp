@@ -271,6 +271,30 @@ inline std::vector<RVOptionTable> completionShapes()
         {{"name", "pattern"}, {"operand", "PATTERN"}, {"help", "what to find"}},
         {{"name", "file"}, {"operand", "[FILE]"}, {"help", "where to look"}}},
         RVDefinition{{"executable", "find-one"}, {"version", "1"}});
+    // A -v of the tool's own, optional values, exclusions, "complete", and
+    // options before the operands.
+    tables.emplace_back(std::vector<RVDefinition>{
+        {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"standard", "no"}, {"help", "says more"}},
+        {{"name", "color"}, {"short", "-c"}, {"long", "--color"}, {"argument", "{always | it's}"}, {"optional", "always"}, {"help", "colours it"}},
+        {{"name", "level"}, {"long", "--level"}, {"argument", "N"}, {"optional", "3"}, {"accepts", "integer 0..9"}, {"help", "sets the level"}},
+        {{"name", "spool"}, {"long", "--spool"}, {"argument", "DIR"}, {"complete", "directory"}, {"help", "where to work"}},
+        {{"name", "append"}, {"short", "-a"}, {"long", "--append"}, {"excludes", "truncate level"}, {"help", "adds"}},
+        {{"name", "truncate"}, {"short", "-t"}, {"long", "--truncate"}, {"help", "empties"}},
+        {{"name", "program"}, {"operand", "PROGRAM"}, {"complete", "file"}, {"help", "what to run"}},
+        {{"name", "argument"}, {"operand", "[ARGUMENT]..."}, {"help", "its arguments"}}},
+        RVDefinition{{"executable", "wrap"}, {"version", "1"}, {"options", "before-operands"}});
+    // Commands: global options, a command without operands, one with a
+    // directory operand and options before its operands.
+    tables.emplace_back(std::vector<RVDefinition>{
+        {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
+        {{"name", "socket"}, {"short", "-S"}, {"long", "--socket"}, {"argument", "filename"}, {"help", "where to talk"}},
+        {{"name", "list"}, {"command", "list"}, {"help", "lists them"}},
+        {{"name", "all"}, {"short", "-a"}, {"long", "--all"}, {"of", "list"}, {"help", "all of them"}},
+        {{"name", "move"}, {"command", "move"}, {"options", "before-operands"}, {"help", "moves one"}},
+        {{"name", "all"}, {"short", "-a"}, {"long", "--all"}, {"of", "move"}, {"help", "and its copies"}},
+        {{"name", "mode"}, {"short", "-m"}, {"long", "--mode"}, {"argument", "{fast | it's}"}, {"of", "move"}, {"help", "how"}},
+        {{"name", "into"}, {"operand", "DIR"}, {"complete", "directory"}, {"of", "move"}, {"help", "where to"}}},
+        RVDefinition{{"executable", "ctl"}, {"version", "1"}});
     // clang-format on
     return tables;
 }
