@@ -123,6 +123,50 @@ inline RVOptionTable operandTable(const char* runAs = "hexcut")
                          {{"version", "1.0"}, {"executable", "hexcut"}, {"run-as", runAs}});
 }
 
+// A tool with the keys that change how a line is read: a -v of its own, an
+// optional value with and without a short form, options that exclude each
+// other, and operands named other than FILE.
+// clang-format off
+inline RVOptionTable capconvTable(const char* runAs = "capconv")
+{
+    return RVOptionTable({
+        {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
+        {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"standard", "no"}, {"help", "says more"}},
+        {{"name", "color"}, {"short", "-c"}, {"long", "--color"}, {"argument", "{always | never}"}, {"accepts", "choice"}, {"optional", "always"}, {"excludes", "quiet"}, {"help", "colours it"}},
+        {{"name", "level"}, {"long", "--level"}, {"argument", "N"}, {"accepts", "integer 0..9"}, {"optional", "1"}, {"help", "sets the level"}},
+        {{"name", "tag"}, {"short", "-T"}, {"long", "--tag"}, {"argument", "TAG"}, {"optional", "x"}, {"help", "tags it"}},
+        {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", "says nothing"}},
+        {{"name", "append"}, {"short", "-a"}, {"long", "--append"}, {"excludes", "truncate"}, {"help", "adds"}},
+        {{"name", "truncate"}, {"short", "-t"}, {"long", "--truncate"}, {"help", "empties"}},
+        {{"name", "source"}, {"operand", "SOURCE..."}, {"help", "what to convert"}},
+        {{"name", "dest"}, {"operand", "DEST"}, {"help", "where to"}}},
+        {{"version", "1.0"}, {"executable", "capconv"}, {"run-as", runAs}, {"description", "converts captures"}});
+}
+
+// A tool with commands: global options, a command that permutes, one with
+// an operand, and one whose options come before its operands.
+inline RVOptionTable sigctlTable(const char* runAs = "sigctl")
+{
+    return RVOptionTable({
+        {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
+        {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the version"}},
+        {{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "tells how the line was read"}},
+        {{"name", "socket"}, {"short", "-S"}, {"long", "--socket"}, {"argument", "PATH"}, {"help", "talks to PATH"}},
+        {{"name", "list"}, {"command", "list"}, {"help", "lists the links"}},
+        {{"name", "all"}, {"short", "-a"}, {"long", "--all"}, {"of", "list"}, {"help", "the links that are down too"}},
+        {{"name", "show"}, {"command", "show"}, {"help", "shows one link"}},
+        {{"name", "all"}, {"short", "-S"}, {"long", "--all"}, {"of", "show"}, {"help", "every key"}},
+        {{"name", "link"}, {"operand", "LINK"}, {"of", "show"}, {"help", "the link"}},
+        {{"name", "set"}, {"command", "set"}, {"options", "before-operands"}, {"help", "sets a key of a link"}},
+        {{"name", "force"}, {"short", "-f"}, {"long", "--force"}, {"of", "set"}, {"help", "even while it is up"}},
+        {{"name", "retries"}, {"short", "-r"}, {"long", "--retries"}, {"argument", "N"}, {"accepts", "integer -1.."}, {"of", "set"}, {"help", "tries again"}},
+        {{"name", "link"}, {"operand", "LINK"}, {"of", "set"}, {"help", "the link"}},
+        {{"name", "key"}, {"operand", "KEY"}, {"of", "set"}, {"help", "the key"}},
+        {{"name", "value"}, {"operand", "VALUE"}, {"of", "set"}, {"help", "its value"}}},
+        {{"version", "1.0"}, {"executable", "sigctl"}, {"run-as", runAs}});
+}
+// clang-format on
+
 inline RVDefinition testApp(const char* runAs = "tl")
 {
     return {{"version", "2.0"},

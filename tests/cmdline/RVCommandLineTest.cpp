@@ -46,6 +46,38 @@ TEST(CommandLine, checkedValueIsAUsageError)
 }
 // clang-format on
 
+// The verbose report goes on with the run; a tool with commands says which
+// was chosen, and its own usage errors name it.
+TEST(CommandLine, verboseGoesOnAndCommandsAreNamed)
+{
+    const ArgumentVector verbose("tl", {"-v"});
+    EXPECT_EQ(commandLineFor(verbose).standardOutcome(),
+              (RVOutcome{RVOutcome::Stream::standardError, "tl: read '-v' as --verbose\n",
+                         std::nullopt}));
+    const auto sigctl = [](const ArgumentVector& arguments) {
+        return RVCommandLine(
+            {{{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "h"}},
+             {{"name", "list"}, {"command", "list"}, {"help", "lists"}},
+             {{"name", "all"}, {"long", "--all"}, {"of", "list"}, {"help", "h"}}},
+            {{"version", "1"}, {"executable", "sigctl"}, {"run-as", arguments.argv()[0]}},
+            arguments.argc(), arguments.argv());
+    };
+    const ArgumentVector list("./sigctl", {"list", "--all"}), none("sigctl", {"lst"});
+    const RVCommandLine chosen = sigctl(list);
+    EXPECT_EQ(chosen.command(), "list");
+    EXPECT_EQ(chosen.usageErrorText("no links"),
+              "./sigctl list: no links\nTry './sigctl list --help' for more information.\n");
+    EXPECT_EQ(chosen.params().at("list"), V::number(1));
+    const RVCommandLine unknown = sigctl(none);
+    EXPECT_EQ(unknown.command(), "");
+    EXPECT_EQ(unknown.usageErrorText("no links"),
+              "sigctl: no links\nTry 'sigctl --help' for more information.\n");
+    const ArgumentVector help("sigctl", {"list", "-h"});
+    EXPECT_TRUE(
+        sigctl(help).standardOutcome().text.starts_with("Usage: sigctl list [OPTION]...\nlists\n"));
+    EXPECT_EQ(commandLineFor(verbose).command(), "");
+}
+
 // Out of memory the message names the service's tool, and before any service
 // exists, or after the last is gone, the executable.
 TEST(CommandLine, memoryExhaustedNamesTheTool)

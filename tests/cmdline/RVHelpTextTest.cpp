@@ -5,6 +5,11 @@
 
 namespace {
 
+RVOptionTable hexcut()
+{
+    return operandTable();
+}
+
 TEST(HelpText, wholeScreen)
 {
     EXPECT_EQ(rv::renderHelp(testTable("./tl")), "Usage: ./tl [OPTION]...\n"
@@ -60,7 +65,30 @@ TEST(HelpText, wrapsAtTheLastSpaceThatFits)
 TEST(HelpText, version)
 {
     EXPECT_EQ(rv::renderVersion(testTable("./other")), "tl 2.0\n(C) the tl developers\n");
+    EXPECT_EQ(rv::renderVersion(hexcut()), "hexcut 1.0\n"); // no copyright, no empty line
 }
+
+// clang-format off
+// The description after the usage line, and an optional value's brackets.
+TEST(HelpText, descriptionAndOptionalValues)
+{
+    const std::string help = rv::renderHelp(capconvTable());
+    EXPECT_TRUE(help.starts_with("Usage: capconv [OPTION]... SOURCE... DEST\nconverts captures\n\nOptions:\n  -h, --help\n")) << help;
+    EXPECT_NE(help.find("\n  -c, --color[={always | never}]\n          colours it\n      --level[=N]\n"), std::string::npos) << help;
+}
+
+TEST(HelpText, commandsAndTheirOwnScreens)
+{
+    const RVOptionTable table = sigctlTable();
+    EXPECT_EQ(rv::renderHelp(table), "Usage: sigctl [OPTION]... COMMAND [ARG]...\n\nOptions:\n  -h, --help\n          shows the help screen\n"
+        "  -V, --version\n          shows the version\n  -v, --verbose\n          tells how the line was read\n  -S, --socket=PATH\n          talks to PATH\n"
+        "\nCommands:\n  list\n          lists the links\n  show\n          shows one link\n  set\n          sets a key of a link\n"
+        "\nRun 'sigctl COMMAND --help' for the options of a command.\n\nSee 'man sigctl' for the rules of the command line.\n");
+    EXPECT_EQ(rv::renderHelp(table, 3), "Usage: sigctl set [OPTION]... LINK KEY VALUE\nsets a key of a link\n\nOptions:\n  -f, --force\n          even while it is up\n"
+        "  -r, --retries=N\n          tries again\n  -h, --help\n          shows the help screen\n\nOperands:\n  LINK\n          the link\n  KEY\n          the key\n"
+        "  VALUE\n          its value\n\nSee 'man sigctl' for the rules of the command line.\n");
+}
+// clang-format on
 
 std::vector<std::string> linesOf(const std::string& text)
 {

@@ -122,6 +122,69 @@ const BadTableCase badTableCases[] = {
     {{"acceptsIntegerMinAboveMax"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer 5..1"; }, "option definition 5 ('file'): 'accepts': MIN is greater than MAX"},
     {{"acceptsIntegerNegativeMinAboveMax"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer -1..-2"; }, "'accepts': MIN is greater than MAX"},
     {{"acceptsChoiceWithoutList"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "choice"; }, "option definition 5 ('file'): 'accepts' choice needs an 'argument' written '{a | b}'"},
+    {{"twoDefaults"}, [](Definitions& d, RVDefinition&) { d[6]["argument"] = "{a (default) | b | c (default)}"; }, "option definition 7 ('format'): 'argument': more than one choice is marked (default)"},
+    {{"overlongThreeBytes"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "\xe0\x90\x80"; }, "'help' is not valid UTF-8 at byte 1"},
+    {{"helpRightToLeftOverride"}, [](Definitions& d, RVDefinition&) { d[4]["help"] = "reads \xe2\x80\xae" "elif"; }, "option definition 5 ('file'): 'help' holds a control character at byte 7"},
+    {{"argumentIsolate"}, [](Definitions& d, RVDefinition&) { d[4]["argument"] = "a\xe2\x81\xa9"; }, "'argument' holds a control character at byte 2"},
+    {{"operandHelpArabicMark"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "IN"}, {"help", "\xd8\x9c"}}); }, "operand definition 8 ('in'): 'help' holds a control character at byte 1"},
+    {{"copyrightLeftToRightMark"}, [](Definitions&, RVDefinition& app) { app["copyright"] = "(C) \xe2\x80\x8e"; }, "app definition: 'copyright' holds a control character at byte 5"},
+    // The tool's own standard option, and what a value completes or defaults to.
+    {{"standardOnOtherName"}, [](Definitions& d, RVDefinition&) { d[3]["standard"] = "no"; }, "option definition 4 ('quiet'): 'standard' is only for the options named help, version and verbose"},
+    {{"standardNotNo"}, [](Definitions& d, RVDefinition&) { d[2]["standard"] = "yes"; }, "option definition 3 ('verbose'): 'standard' must be \"no\""},
+    {{"standardOnOperand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "IN"}, {"standard", "no"}, {"help", "x"}}); }, "operand definition 8 ('in'): an operand has only the keys 'name', 'operand', 'help', 'complete' and 'of'"},
+    {{"completeOnFlag"}, [](Definitions& d, RVDefinition&) { d[3]["complete"] = "file"; }, "option definition 4 ('quiet'): 'complete' is only for an option that takes a value ('argument') or an operand"},
+    {{"completeBesideAccepts"}, [](Definitions& d, RVDefinition&) { d[6]["accepts"] = "choice"; d[6]["complete"] = "none"; }, "option definition 7 ('format'): 'complete' and 'accepts' exclude each other"},
+    {{"completeUnknown"}, [](Definitions& d, RVDefinition&) { d[4]["complete"] = "files"; }, "option definition 5 ('file'): 'complete' must be \"file\", \"directory\" or \"none\""},
+    {{"completeUnknownOnOperand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "IN"}, {"complete", "File"}, {"help", "x"}}); }, "operand definition 8 ('in'): 'complete' must be"},
+    {{"optionalOnFlag"}, [](Definitions& d, RVDefinition&) { d[3]["optional"] = "x"; }, "option definition 4 ('quiet'): 'optional' is only for an option that takes a value ('argument')"},
+    {{"optionalEmpty"}, [](Definitions& d, RVDefinition&) { d[4]["optional"] = ""; }, "option definition 5 ('file'): 'optional' is empty"},
+    {{"optionalNotAChoice"}, [](Definitions& d, RVDefinition&) { d[6]["accepts"] = "choice"; d[6]["optional"] = "xml"; }, "option definition 7 ('format'): 'optional': its value fails the option's 'accepts'"},
+    {{"optionalOutOfRange"}, [](Definitions& d, RVDefinition&) { d[4]["accepts"] = "integer 1..3"; d[4]["optional"] = "4"; }, "'optional': its value fails the option's 'accepts'"},
+    {{"optionalControl"}, [](Definitions& d, RVDefinition&) { d[4]["optional"] = "a\tb"; }, "option definition 5 ('file'): 'optional' holds a control character at byte 2"},
+    {{"optionalOnOperand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "IN"}, {"optional", "x"}, {"help", "x"}}); }, "operand definition 8 ('in'): an operand has only the keys"},
+    // Options that exclude each other.
+    {{"excludesUnknown"}, [](Definitions& d, RVDefinition&) { d[3]["excludes"] = "file loud"; }, "option definition 4 ('quiet'): 'excludes': 'loud' is no option of the table"},
+    {{"excludesItself"}, [](Definitions& d, RVDefinition&) { d[3]["excludes"] = "quiet"; }, "option definition 4 ('quiet'): 'excludes': an option cannot exclude itself"},
+    {{"excludesOperand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "IN"}, {"help", "x"}}); d[3]["excludes"] = "in"; }, "option definition 4 ('quiet'): 'excludes': 'in' is an operand"},
+    {{"excludesStandard"}, [](Definitions& d, RVDefinition&) { d[3]["excludes"] = "file help"; }, "option definition 4 ('quiet'): 'excludes': 'help' is a standard option"},
+    {{"standardExcludes"}, [](Definitions& d, RVDefinition&) { d[2]["excludes"] = "quiet"; }, "option definition 3 ('verbose'): 'excludes': 'verbose' is a standard option"},
+    {{"excludesTwice"}, [](Definitions& d, RVDefinition&) { d[3]["excludes"] = "file format file"; }, "option definition 4 ('quiet'): 'excludes': 'file' is listed twice"},
+    {{"excludesTwoSpaces"}, [](Definitions& d, RVDefinition&) { d[3]["excludes"] = "file  format"; }, "option definition 4 ('quiet'): 'excludes' must be names separated by single spaces"},
+    {{"excludesLeadingSpace"}, [](Definitions& d, RVDefinition&) { d[3]["excludes"] = " file"; }, "'excludes' must be names separated by single spaces"},
+    {{"excludesTrailingSpace"}, [](Definitions& d, RVDefinition&) { d[3]["excludes"] = "file "; }, "'excludes' must be names separated by single spaces"},
+    {{"excludesEmpty"}, [](Definitions& d, RVDefinition&) { d[3]["excludes"] = ""; }, "'excludes' must be names separated by single spaces"},
+    {{"excludesFirstFaultInTableOrder"}, [](Definitions& d, RVDefinition&) { d[6]["excludes"] = "x"; d[4]["excludes"] = "y"; }, "option definition 5 ('file'): 'excludes': 'y' is no option"},
+    // The app definition.
+    {{"executableWithSlash"}, [](Definitions&, RVDefinition& app) { app["executable"] = "../escaped"; }, "app definition: 'executable' must be a command name: a letter or digit, then letters, digits, '.', '_', '+' or '-'"},
+    {{"executableWithSpace"}, [](Definitions&, RVDefinition& app) { app["executable"] = "sigctl set"; }, "'executable' must be a command name"},
+    {{"executableWithLeadingDash"}, [](Definitions&, RVDefinition& app) { app["executable"] = "-x"; }, "'executable' must be a command name"},
+    {{"executableWithQuote"}, [](Definitions&, RVDefinition& app) { app["executable"] = "t'l"; }, "'executable' must be a command name"},
+    {{"emptyDescription"}, [](Definitions&, RVDefinition& app) { app["description"] = ""; }, "app definition: 'description' is empty"},
+    {{"descriptionControl"}, [](Definitions&, RVDefinition& app) { app["description"] = "checks\nthem"; }, "app definition: 'description' holds a control character at byte 7"},
+    {{"appOptionsUnknown"}, [](Definitions&, RVDefinition& app) { app["options"] = "first"; }, "app definition: 'options' must be \"anywhere\" or \"before-operands\""},
+    {{"appOptionsWithCommands"}, [](Definitions& d, RVDefinition& app) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); app["options"] = "before-operands"; }, "app definition: 'options' is for a tool without commands: give it on a command"},
+    // An operand entry is called one, whatever its fault.
+    {{"operandBadNameCalledOperand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "Input"}, {"operand", "FILE"}, {"help", "x"}}); }, "operand definition 8 ('Input'): 'name' must be"},
+    {{"operandUnknownKeyCalledOperand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "FILE"}, {"hlep", "x"}}); }, "operand definition 8 ('in'): unknown key 'hlep'"},
+    // Commands.
+    {{"commandWithLong"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"long", "--go"}, {"help", "x"}}); }, "command definition 8 ('go'): a command has only the keys 'name', 'command', 'help' and 'options'"},
+    {{"commandNotItsName"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "run"}, {"help", "x"}}); }, "command definition 8 ('go'): 'command' must be the name"},
+    {{"commandBadName"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "Go"}, {"command", "Go"}, {"help", "x"}}); }, "command definition 8 ('Go'): 'name' must be"},
+    {{"commandWithoutHelp"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}}); }, "command definition 8 ('go'): 'help' is missing"},
+    {{"commandOptionsUnknown"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"options", "last"}, {"help", "x"}}); }, "command definition 8 ('go'): 'options' must be \"anywhere\" or \"before-operands\""},
+    {{"commandTwice"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "go"}, {"command", "go"}, {"help", "y"}}); }, "command definition 9 ('go'): the name is defined twice"},
+    {{"ofNoCommand"}, [](Definitions& d, RVDefinition&) { d[3]["of"] = "go"; }, "option definition 4 ('quiet'): 'of': 'go' is no command of the table"},
+    {{"ofNamesAnOption"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "in"}, {"operand", "IN"}, {"of", "quiet"}, {"help", "x"}}); }, "operand definition 9 ('in'): 'of': 'quiet' is no command of the table"},
+    {{"operandOfTheToolBesideCommands"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "in"}, {"operand", "IN"}, {"help", "x"}}); d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); }, "operand definition 8 ('in'): a table with commands has no operands of its own"},
+    {{"optionNamedLikeACommand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "quiet"}, {"command", "quiet"}, {"help", "x"}}); }, "option definition 4 ('quiet'): the name is a command's"},
+    {{"commandOptionNamedLikeACommand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "stop"}, {"command", "stop"}, {"help", "x"}}); d.push_back({{"name", "stop"}, {"long", "--stop"}, {"of", "go"}, {"help", "x"}}); }, "option definition 10 ('stop'): the name is a command's"},
+    {{"operandNamedLikeACommand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "go"}, {"operand", "GO"}, {"of", "go"}, {"help", "x"}}); }, "operand definition 9 ('go'): the name is a command's"},
+    {{"standardOfACommand"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d[2]["of"] = "go"; }, "option definition 3 ('verbose'): a standard option of the service is global"},
+    {{"commandOptionNamedLikeAGlobalOne"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "quiet"}, {"long", "--quiet"}, {"of", "go"}, {"help", "x"}}); }, "option definition 9 ('quiet'): the name is defined twice"},
+    {{"commandOptionTwice"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "all"}, {"long", "--all"}, {"of", "go"}, {"help", "x"}}); d.push_back({{"name", "all"}, {"long", "--all"}, {"of", "go"}, {"help", "y"}}); }, "option definition 10 ('all'): the name is defined twice"},
+    {{"commandOptionTakesHelpsLetter"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "hard"}, {"short", "-h"}, {"long", "--hard"}, {"of", "go"}, {"help", "x"}}); }, "option definition 9 ('hard'): the short form is defined twice"},
+    {{"commandOperandNamedLikeItsOption"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "all"}, {"long", "--all"}, {"of", "go"}, {"help", "x"}}); d.push_back({{"name", "all"}, {"operand", "ALL"}, {"of", "go"}, {"help", "x"}}); }, "operand definition 10 ('all'): the name is defined twice"},
+    {{"commandExcludesAnotherPart"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "go"}, {"command", "go"}, {"help", "x"}}); d.push_back({{"name", "all"}, {"long", "--all"}, {"of", "go"}, {"excludes", "quiet"}, {"help", "x"}}); }, "option definition 9 ('all'): 'excludes': 'quiet' is no option of this command"},
 };
 // clang-format on
 
@@ -174,6 +237,32 @@ const GoodTableCase goodTableCases[] = {
     {{"optionalThenRepeatableOperands"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "a"}, {"operand", "[A]"}, {"help", "x"}}); d.push_back({{"name", "b"}, {"operand", "B_1-x..."}, {"help", "x"}}); d.push_back({{"name", "c"}, {"operand", "C"}, {"help", "x"}}); }, [](const RVOptionTable& t) { EXPECT_EQ(t.operandMinimum(), 2U); EXPECT_EQ(t.operands()[1].word, "B_1-x"); }},
     {{"optionalOperandsOnly"}, [](Definitions& d, RVDefinition&) { d.push_back({{"name", "a"}, {"operand", "[A]"}, {"help", "x"}}); d.push_back({{"name", "b"}, {"operand", "[B]..."}, {"help", "x"}}); }, [](const RVOptionTable& t) { EXPECT_TRUE(t.operandMinimum() == 0 && t.operands()[1].optional && t.operands()[1].repeatable && !t.operands()[0].repeatable); }},
     {{"namesOfWordsAndDigits"}, [](Definitions& d, RVDefinition&) { d[3] = {{"name", "ipv4-only-2"}, {"long", "--ipv4-only-2"}, {"help", "x"}}; }, {}},
+    {{"toolsOwnStandardOptions"}, [](Definitions& d, RVDefinition&) { d[2]["standard"] = "no"; d[2]["argument"] = "LEVEL"; d[0]["standard"] = "no"; }, [](const RVOptionTable& t) { EXPECT_TRUE(t.verboseIndex() == RVOptionTable::none && t.helpIndex() == RVOptionTable::none && t.versionIndex() == 1 && t.option(2).takesValue); }},
+    {{"optionalValueAndCompletion"}, [](Definitions& d, RVDefinition&) { d[6]["accepts"] = "choice"; d[6]["optional"] = "json"; d[4]["complete"] = "directory"; d[5]["complete"] = "none"; }, [](const RVOptionTable& t) { EXPECT_TRUE(t.option(6).valueIsOptional && t.option(6).defaultValue == "json" && t.global().hasOptionalValues() && !t.option(4).valueIsOptional && t.option(4).completion == RVCompletion::directory && t.option(5).completion == RVCompletion::none && t.option(6).completion == RVCompletion::byPlaceholder); }},
+    {{"exclusionsBothWaysInTableOrder"}, [](Definitions& d, RVDefinition&) { d[6]["excludes"] = "quiet"; d[3]["excludes"] = "format file-name"; d[4]["excludes"] = "quiet"; }, [](const RVOptionTable& t) { EXPECT_EQ(t.option(3).excludes, (std::vector<int>{4, 5, 6})); EXPECT_EQ(t.option(6).excludes, std::vector<int>{3}); EXPECT_EQ(t.option(4).excludes, std::vector<int>{3}); EXPECT_TRUE(t.option(0).excludes.empty() && t.global().hasExclusions()); }},
+    {{"noNewKeysNothingToPayFor"}, [](Definitions&, RVDefinition&) {}, [](const RVOptionTable& t) { EXPECT_TRUE(!t.global().hasExclusions() && !t.global().hasOptionalValues() && !t.global().optionsBeforeOperands() && !t.hasCommands() && t.findCommand("help") == RVOptionTable::none); }},
+    {{"optionsBeforeOperands"}, [](Definitions& d, RVDefinition& app) { d.push_back({{"name", "in"}, {"operand", "IN"}, {"complete", "file"}, {"help", "x"}}); app["options"] = "before-operands"; app["description"] = "does it"; }, [](const RVOptionTable& t) { EXPECT_TRUE(t.global().optionsBeforeOperands() && t.operands()[0].completion == RVCompletion::file && t.app().description == "does it"); }},
+    {{"commandNamesAndParts"}, [](Definitions& d, RVDefinition&) {
+        d.push_back({{"name", "all"}, {"short", "-q"}, {"long", "--all"}, {"of", "set"}, {"help", "x"}});
+        d.push_back({{"name", "list"}, {"command", "list"}, {"help", "lists"}});
+        d.push_back({{"name", "set"}, {"command", "set"}, {"options", "before-operands"}, {"help", "sets"}});
+        d.push_back({{"name", "force"}, {"short", "-f"}, {"long", "--force"}, {"of", "list"}, {"help", "x"}});
+        d.push_back({{"name", "force"}, {"short", "-f"}, {"long", "--force"}, {"of", "set"}, {"excludes", "all"}, {"help", "x"}});
+        d.push_back({{"name", "value"}, {"operand", "VALUE"}, {"of", "set"}, {"help", "x"}});
+        d.push_back({{"name", "verbose"}, {"long", "--verbose"}, {"standard", "no"}, {"of", "list"}, {"help", "x"}});
+        d.erase(d.begin() + 2); }, [](const RVOptionTable& t) {
+        ASSERT_EQ(t.commands().size(), 2U);
+        EXPECT_EQ(t.findCommand("list"), 1);
+        EXPECT_EQ(t.findCommand("set"), 2);
+        EXPECT_EQ(t.findCommand("lis"), RVOptionTable::none);
+        const RVOptionPart& list = t.part(1);
+        const RVOptionPart& set = t.part(2);
+        EXPECT_TRUE(list.command() == "list" && list.help() == "lists" && !list.optionsBeforeOperands() && set.optionsBeforeOperands());
+        ASSERT_EQ(list.options().size(), 3U);
+        EXPECT_TRUE(list.option(0).name == "force" && list.option(1).name == "verbose" && list.option(2).name == "help" && list.helpIndex() == 2 && list.verboseIndex() == RVOptionTable::none);
+        EXPECT_TRUE(set.option(0).name == "all" && set.option(1).name == "force" && set.findShort('h') == 2 && set.findShort('q') == 0 && set.operands().size() == 1 && set.operandMinimum() == 1);
+        EXPECT_EQ(set.option(0).excludes, std::vector<int>{1});
+        EXPECT_TRUE(t.global().findLong("force") == RVOptionTable::none && t.options().size() == 6 && t.operands().empty()); }},
 };
 // clang-format on
 

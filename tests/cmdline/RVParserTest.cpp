@@ -18,10 +18,25 @@ struct ParseCase : NamedRow<ParseCase>
     std::optional<Kind> error = std::nullopt;
     std::string errorWord = "";
     RVOptionTable (*table)() = [] { return testTable(); };
+    int command = RVOptionTable::none; // the part of the command read
+    int errorPart = RVOptionTable::globalPart;
 };
 
 // clang-format off
 RVOptionTable hexcut() { return operandTable(); }
+RVOptionTable capconv() { return capconvTable(); }
+RVOptionTable sigctl() { return sigctlTable(); }
+RVOptionTable wrap()
+{
+    return RVOptionTable({{{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "h"}}, {{"name", "q"}, {"short", "-q"}, {"long", "--q"}, {"help", "h"}},
+        {{"name", "program"}, {"operand", "PROGRAM"}, {"help", "h"}}, {{"name", "argument"}, {"operand", "[ARGUMENT]..."}, {"help", "h"}}},
+        {{"executable", "wrap"}, {"version", "1"}, {"options", "before-operands"}});
+}
+RVOptionTable wrapWithoutOperands()
+{
+    return RVOptionTable({{{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "h"}}}, {{"executable", "w"}, {"version", "1"}, {"options", "before-operands"}});
+}
+const Kind excluded = Kind::excludedOption;
 // Operands by name and placeholder beside -q and an integer -n without bounds.
 RVOptionTable withOperands(std::initializer_list<std::pair<const char*, const char*>> operands)
 {
@@ -118,6 +133,64 @@ const ParseCase parseCases[] = {
     {{"largestIntegers"}, {"-n9223372036854775807", "-n", "-9223372036854775808"}, {{"n", V::list({V::number(INT64_MAX), V::number(INT64_MIN)})}}, std::nullopt, std::nullopt, "", [] { return withOperands({}); }},
     {{"pastLargest"}, {"-n", "9223372036854775808"}, {}, std::nullopt, Kind::invalidValue, "9223372036854775808", [] { return withOperands({}); }},
     {{"pastSmallest"}, {"-n-9223372036854775809"}, {}, std::nullopt, Kind::invalidValue, "-9223372036854775809", [] { return withOperands({}); }},
+    {{"firstExtraOfThree"}, {"a", "b", "c"}, {{"a", texts({"a"})}}, std::nullopt, Kind::extraOperand, "b", [] { return withOperands({{"a", "FILE"}}); }},
+    // capconv's: its own -v, --color[=WHEN] and --level[=N] (optional values), -T[TAG], -a and -t that exclude each other, --color that excludes -q.
+    {{"ownVerboseCounts"}, {"-vvv", "a", "b", "--verbose"}, {{"verbose", V::number(4)}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalLongAlone"}, {"a", "--color", "b"}, {{"color", texts({"always"})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalLongJoined"}, {"--color=never", "a", "b"}, {{"color", texts({"never"})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalNextWordIsOperand"}, {"--color", "never", "b"}, {{"color", texts({"always"})}, {"source", texts({"never"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalNextWordIsAnOption"}, {"--tag", "-a", "x", "y"}, {{"tag", texts({"x"})}, {"append", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalShortAlone"}, {"a", "b", "-T"}, {{"tag", texts({"x"})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalShortJoined"}, {"-Tmine", "-T", "a", "b"}, {{"tag", texts({"mine", "x"})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalShortLastInCluster"}, {"-vT", "a", "b"}, {{"verbose", V::number(1)}, {"tag", texts({"x"})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalShortTakesTheRest"}, {"-Tv", "a", "b"}, {{"tag", texts({"v"})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalShortRestChecked"}, {"-cv", "a", "b"}, {{"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, Kind::invalidValue, "v", capconv},
+    {{"optionalEmptyJoinedChecked"}, {"--color=", "a", "b"}, {{"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, Kind::invalidValue, "", capconv},
+    {{"optionalEmptyJoinedKept"}, {"--tag=", "a", "b"}, {{"tag", texts({""})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalIntegerDefault"}, {"--level", "a", "--level=7", "b"}, {{"level", V::list({V::number(1), V::number(7)})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"optionalValueOutOfRange"}, {"--level=10", "a", "b"}, {{"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, Kind::invalidValue, "10", capconv},
+    {{"optionalLastWord"}, {"a", "b", "--color"}, {{"color", texts({"always"})}, {"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"singleDashOptionalRefused"}, {"-color", "a", "b"}, {{"source", texts({"a"})}, {"dest", texts({"b"})}}, std::nullopt, Kind::singleDashLongName, "-color", capconv},
+    {{"excludedLater"}, {"-a", "x", "-t", "y"}, {{"append", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, excluded, "", capconv},
+    {{"excludedEitherWay"}, {"--truncate", "x", "y", "--append"}, {{"truncate", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, excluded, "", capconv},
+    {{"excludedInACluster"}, {"-ta", "x", "y"}, {{"truncate", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, excluded, "", capconv},
+    {{"sameOptionTwiceIsNoExclusion"}, {"-a", "--append", "x", "y"}, {{"append", V::number(2)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, std::nullopt, "", capconv},
+    {{"excludedValueOption"}, {"-q", "--color=never", "x", "y"}, {{"quiet", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, excluded, "", capconv},
+    {{"invalidValueBeforeExclusion"}, {"-q", "--color=grey", "x", "y"}, {{"quiet", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, Kind::invalidValue, "grey", capconv},
+    {{"firstErrorBeforeExclusion"}, {"--bogus", "-a", "-t", "x", "y"}, {{"append", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, Kind::unknownOption, "--bogus", capconv},
+    {{"exclusionBeforeExtraOperand"}, {"-a", "-t", "x"}, {{"append", V::number(1)}, {"source", texts({"x"})}}, std::nullopt, excluded, "", capconv},
+    {{"helpWinsOverExclusion"}, {"-a", "-t", "-h"}, {{"append", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::help, excluded, "", capconv},
+    // Options before operands: the first operand ends them.
+    {{"firstOperandEndsOptions"}, {"-q", "cmd", "-x", "--help", "-q"}, {{"q", V::number(1)}, {"program", texts({"cmd"})}, {"argument", texts({"-x", "--help", "-q"})}}, std::nullopt, std::nullopt, "", wrap},
+    {{"doubleDashAfterTheFirstOperandIsOne"}, {"cmd", "--", "x"}, {{"program", texts({"cmd"})}, {"argument", texts({"--", "x"})}}, std::nullopt, std::nullopt, "", wrap},
+    {{"doubleDashBeforeTheFirstOperand"}, {"-q", "--", "-q"}, {{"q", V::number(1)}, {"program", texts({"-q"})}}, std::nullopt, std::nullopt, "", wrap},
+    {{"helpBeforeTheFirstOperand"}, {"-h", "cmd"}, {{"help", V::number(1)}, {"program", texts({"cmd"})}}, RVStandardAction::help, std::nullopt, "", wrap},
+    {{"noOperandsFirstWordExtraRestUnread"}, {"x", "-h"}, {}, std::nullopt, Kind::extraOperand, "x", wrapWithoutOperands},
+    // Commands: the global options end at the command.
+    {{"commandWithItsOption"}, {"-S", "/run/l", "list", "-a"}, {{"socket", texts({"/run/l"})}, {"list", V::number(1)}, {"all", V::number(1)}}, std::nullopt, std::nullopt, "", sigctl, 1},
+    {{"commandOptionsAmongOperands"}, {"show", "-S", "L1", "--all"}, {{"show", V::number(1)}, {"all", V::number(2)}, {"link", texts({"L1"})}}, std::nullopt, std::nullopt, "", sigctl, 2},
+    {{"commandOptionsBeforeOperands"}, {"set", "-fr", "-1", "L1", "sls", "-1"}, {{"set", V::number(1)}, {"force", V::number(1)}, {"retries", V::list({V::number(-1)})}, {"link", texts({"L1"})}, {"key", texts({"sls"})}, {"value", texts({"-1"})}}, std::nullopt, std::nullopt, "", sigctl, 3},
+    {{"doubleDashBeforeTheCommand"}, {"-v", "--", "set", "a", "b", "--"}, {{"verbose", V::number(1)}, {"set", V::number(1)}, {"link", texts({"a"})}, {"key", texts({"b"})}, {"value", texts({"--"})}}, std::nullopt, std::nullopt, "", sigctl, 3},
+    {{"valueThatNamesACommand"}, {"-S", "list", "show", "L1"}, {{"socket", texts({"list"})}, {"show", V::number(1)}, {"link", texts({"L1"})}}, std::nullopt, std::nullopt, "", sigctl, 2},
+    {{"missingCommand"}, {"-S", "x"}, {{"socket", texts({"x"})}}, std::nullopt, Kind::missingCommand, "", sigctl},
+    {{"missingCommandAfterDoubleDash"}, {"--"}, {}, std::nullopt, Kind::missingCommand, "", sigctl},
+    {{"otherErrorWinsOverMissingCommand"}, {"--bogus"}, {}, std::nullopt, Kind::unknownOption, "--bogus", sigctl},
+    {{"unknownCommand"}, {"lst", "-a"}, {}, std::nullopt, Kind::unknownCommand, "lst", sigctl},
+    {{"loneDashIsNoCommand"}, {"-"}, {}, std::nullopt, Kind::unknownCommand, "-", sigctl},
+    {{"emptyWordIsNoCommand"}, {"", "list"}, {}, std::nullopt, Kind::unknownCommand, "", sigctl},
+    {{"globalErrorBeforeTheCommandsError"}, {"--bogus", "show"}, {{"show", V::number(1)}}, std::nullopt, Kind::unknownOption, "--bogus", sigctl, 2},
+    {{"commandsOwnError"}, {"show", "--force", "L1"}, {{"show", V::number(1)}, {"link", texts({"L1"})}}, std::nullopt, Kind::unknownOption, "--force", sigctl, 2, 2},
+    {{"missingOperandOfTheCommand"}, {"set", "L1", "sls"}, {{"set", V::number(1)}, {"link", texts({"L1"})}, {"key", texts({"sls"})}}, std::nullopt, Kind::missingOperand, "VALUE", sigctl, 3, 3},
+    {{"extraOperandOfTheCommand"}, {"list", "x"}, {{"list", V::number(1)}}, std::nullopt, Kind::extraOperand, "x", sigctl, 1, 1},
+    {{"globalLongAfterTheCommand"}, {"list", "--socket=/x"}, {{"list", V::number(1)}}, std::nullopt, Kind::globalOptionAfterCommand, "--socket", sigctl, 1, 1},
+    {{"globalShortAfterTheCommand"}, {"list", "-aV"}, {{"list", V::number(1)}, {"all", V::number(1)}}, std::nullopt, Kind::globalOptionAfterCommand, "-V", sigctl, 1, 1},
+    {{"commandsOwnLetterWins"}, {"show", "-S", "L1"}, {{"show", V::number(1)}, {"all", V::number(1)}, {"link", texts({"L1"})}}, std::nullopt, std::nullopt, "", sigctl, 2},
+    {{"verboseAfterTheCommand"}, {"show", "L1", "--verbose"}, {{"show", V::number(1)}, {"link", texts({"L1"})}}, std::nullopt, Kind::globalOptionAfterCommand, "--verbose", sigctl, 2, 2},
+    {{"helpOfTheCommand"}, {"--bogus", "set", "--help"}, {{"set", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::help, Kind::unknownOption, "--bogus", sigctl, 3},
+    {{"helpAfterAnUnknownCommand"}, {"lst", "-xh"}, {}, RVStandardAction::help, Kind::unknownCommand, "lst", sigctl},
+    {{"noHelpAfterDoubleDashOfAnUnknownCommand"}, {"lst", "--", "--help"}, {}, std::nullopt, Kind::unknownCommand, "lst", sigctl},
+    {{"firstOfVersionAndHelpWins"}, {"-V", "set", "--help"}, {{"version", V::number(1)}, {"set", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::version, std::nullopt, "", sigctl, 3},
+    {{"versionAfterTheCommandIsNone"}, {"show", "-V", "-h"}, {{"show", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::help, Kind::globalOptionAfterCommand, "-V", sigctl, 2, 2},
 };
 // clang-format on
 
@@ -137,10 +210,12 @@ TEST_P(ParseCases, readsTheLine)
     const RVParseResult result = parseAndForget(row.words, row.table());
     EXPECT_EQ(result.params, row.params);
     EXPECT_EQ(result.action, row.action);
+    EXPECT_EQ(result.command, row.command);
     ASSERT_EQ(result.error.has_value(), row.error.has_value());
     if (row.error) {
         EXPECT_EQ(result.error->kind, *row.error);
         EXPECT_EQ(result.error->word, row.errorWord);
+        EXPECT_EQ(result.error->part, row.errorPart);
     }
 }
 

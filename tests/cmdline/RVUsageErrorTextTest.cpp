@@ -79,6 +79,22 @@ const UsageErrorCase usageErrorCases[] = {
     {{"noHelpOptionErrorLineAlone"}, {"-x"}, "tl: invalid option -- 'x'\n", "tl", withoutHelpOption},
     {{"noHelpOptionSuggestionKept"}, {"--fiel"}, "tl: unrecognized option '--fiel'\ntl: did you mean '--file'?\n", "tl", withoutHelpOption},
     {{"noHelpOptionHelpIsUnknown"}, {"--help"}, "tl: unrecognized option '--help'\n", "tl", withoutHelpOption},
+    {{"overlongOfThreeBytesEscaped"}, {"\xe0\x90\x80"}, "tl: extra operand '\\xe0\\x90\\x80'\n"},
+    {{"bidirectionalControlsEscaped"}, {"\xe2\x80\xae" "xeh \xe2\x81\xa6\xe2\x81\xa9\xe2\x80\x8e\xe2\x80\x8f\xd8\x9c\xe2\x80\xaa"}, "tl: extra operand '\\u202exeh \\u2066\\u2069\\u200e\\u200f\\u061c\\u202a'\n"},
+    {{"neighboursOfBidirectionalControlsKept"}, {"\xe2\x80\xaf\xe2\x80\xa9\xe2\x81\xa5\xe2\x81\xaa\xe2\x80\x8d\xd8\x9b"}, "tl: extra operand '\xe2\x80\xaf\xe2\x80\xa9\xe2\x81\xa5\xe2\x81\xaa\xe2\x80\x8d\xd8\x9b'\n"},
+    {{"excludedNamedByLongForms"}, {"x", "-a", "-t", "y"}, "capconv: '--truncate' cannot be given with '--append'\n", "capconv", capconvTable},
+    {{"excludedValueOption"}, {"-q", "-c", "x", "y"}, "capconv: '--color' cannot be given with '--quiet'\n", "capconv", capconvTable},
+    {{"emptyOptionalValue"}, {"--color=", "x", "y"}, "capconv: invalid argument '' for '--color'\ncapconv: valid arguments are 'always' or 'never'\n", "capconv", capconvTable},
+    {{"toolsOwnHelpHasNoTryLine"}, {"-x"}, "t: invalid option -- 'x'\n", "t", [](const char* runAs) { return RVOptionTable({{{"name", "help"}, {"long", "--help"}, {"standard", "no"}, {"help", "h"}}}, {{"version", "1"}, {"executable", "t"}, {"run-as", runAs}}); }},
+    {{"missingCommand"}, {"-S", "x"}, "sigctl: missing command\n", "sigctl", sigctlTable},
+    {{"unknownCommand"}, {"lst"}, "sigctl: unknown command 'lst'\nsigctl: did you mean 'list'?\n", "sigctl", sigctlTable},
+    {{"unknownCommandPrefixOfTwo"}, {"s", "x"}, "sigctl: unknown command 's'\nsigctl: did you mean 'show' or 'set'?\n", "sigctl", sigctlTable},
+    {{"unknownCommandEscaped"}, {"l\x1b"}, "sigctl: unknown command 'l\\x1b'\n", "sigctl", sigctlTable},
+    {{"errorOfACommandNamesIt"}, {"set", "L1", "sls"}, "sigctl set: missing VALUE operand\n", "sigctl", sigctlTable},
+    {{"suggestionFromTheCommandsOptions"}, {"list", "--al"}, "sigctl list: unrecognized option '--al'\nsigctl list: did you mean '--all'?\n", "sigctl", sigctlTable},
+    {{"invalidValueOfACommand"}, {"set", "-r", "-2", "a", "b", "c"}, "sigctl set: invalid argument '-2' for '--retries': expected an integer of at least -1\n", "sigctl", sigctlTable},
+    {{"globalLongAfterTheCommand"}, {"set", "--socket=/x", "a", "b", "c"}, "sigctl set: '--socket' is an option of sigctl: give it before 'set'\n", "sigctl", sigctlTable},
+    {{"globalShortAfterTheCommand"}, {"list", "-aS", "/x"}, "./sigctl list: '-S' is an option of ./sigctl: give it before 'list'\n", "./sigctl", sigctlTable},
 };
 // clang-format on
 

@@ -11,6 +11,16 @@ struct VerboseCase : NamedRow<VerboseCase>
 };
 
 // clang-format off
+// capconv with the service's -v, not a -v of its own.
+RVOptionTable verboseCapconv(const char* runAs)
+{
+    return RVOptionTable({{{"name", "verbose"}, {"short", "-v"}, {"long", "--verbose"}, {"help", "h"}},
+        {{"name", "color"}, {"short", "-c"}, {"long", "--color"}, {"argument", "WHEN"}, {"optional", "always"}, {"help", "h"}},
+        {{"name", "tag"}, {"short", "-T"}, {"long", "--tag"}, {"argument", "TAG"}, {"optional", "x"}, {"help", "h"}},
+        {{"name", "source"}, {"operand", "SOURCE..."}, {"help", "h"}}, {{"name", "dest"}, {"operand", "DEST"}, {"help", "h"}}},
+        {{"version", "1"}, {"executable", "capconv"}, {"run-as", runAs}});
+}
+
 const VerboseCase verboseCases[] = {
     {{"joinedValue"}, {"-v", "-fa"}, "tl: read '-v' as --verbose\ntl: read '-fa' as --file with the value 'a'\n"},
     {{"valueInNextWord"}, {"-vf", "x"}, "tl: read '-vf' 'x' as --verbose, --file with the value 'x'\n"},
@@ -26,6 +36,12 @@ const VerboseCase verboseCases[] = {
     {{"operandsWhereTheyStand"}, {"a.pcap", "-v", "--", "-n"}, "hexcut: read 'a.pcap' as FILE\nhexcut: read '-v' as --verbose\nhexcut: read '--' as the end of the options\nhexcut: read '-n' as FILE\n", operandTable},
     {{"operandsAfterVerbose"}, {"-vn", "7", "b\n", "-c", "c"}, "hexcut: read '-vn' '7' as --verbose, --count with the value '7'\nhexcut: read 'b\\n' as FILE\nhexcut: read '-c' 'c' as --cache with the value 'c'\n", operandTable},
     {{"noReportBesideMissingOperand"}, {"-v"}, "", operandTable},
+    {{"everyWordOfTheOperandItWentTo"}, {"-v", "a", "b", "c"}, "capconv: read '-v' as --verbose\ncapconv: read 'a' as SOURCE\ncapconv: read 'b' as SOURCE\ncapconv: read 'c' as DEST\n", verboseCapconv},
+    {{"optionalValueDefault"}, {"-v", "--color", "-T", "x", "--tag=", "y"}, "capconv: read '-v' as --verbose\ncapconv: read '--color' as --color with the value 'always'\ncapconv: read '-T' as --tag with the value 'x'\ncapconv: read 'x' as SOURCE\ncapconv: read '--tag=' as --tag with the value ''\ncapconv: read 'y' as DEST\ncapconv: --tag was given 2 times\n", verboseCapconv},
+    {{"toolsOwnVerboseTellsNothing"}, {"-vv", "a", "b"}, "", [](const char* runAs) { return capconvTable(runAs); }},
+    {{"theCommandInLineOrder"}, {"-S", "x", "-v", "show", "-SS", "--", "-L"}, "sigctl: read '-S' 'x' as --socket with the value 'x'\nsigctl: read '-v' as --verbose\nsigctl: read 'show' as the command\nsigctl: read '-SS' as --all, --all\nsigctl: read '--' as the end of the options\nsigctl: read '-L' as LINK\nsigctl: --all was given 2 times\n", [](const char* runAs) { return sigctlTable(runAs); }},
+    {{"noReportBesideAnErrorOfTheCommand"}, {"-v", "show"}, "", [](const char* runAs) { return sigctlTable(runAs); }},
+    {{"noReportBesideTheCommandsHelp"}, {"-v", "show", "-h"}, "", [](const char* runAs) { return sigctlTable(runAs); }},
     {{"repeatsPointedOut"}, {"--verbose", "--file=x", "-f", "-", "--"}, "tl: read '--verbose' as --verbose\ntl: read '--file=x' as --file with the value 'x'\ntl: read '-f' '-' as --file with the value '-'\ntl: read '--' as the end of the options\ntl: --file was given 2 times\n"},
 };
 // clang-format on
@@ -35,7 +51,9 @@ using VerboseCases = testing::TestWithParam<VerboseCase>;
 TEST_P(VerboseCases, tellsHowEachArgumentWasRead)
 {
     const VerboseCase& row = GetParam();
-    const RVOptionTable table = row.table(row.table == testTable ? "tl" : "hexcut");
+    // The report names the tool as it was invoked.
+    const std::string runAs = row.report.substr(0, row.report.find(':'));
+    const RVOptionTable table = row.table(runAs.c_str());
     const ArgumentVector arguments("tl", row.words);
     const RVParseResult result = rv::parseArguments(table, arguments.afterProgramName());
     EXPECT_EQ(rv::renderVerboseReport(table, arguments.afterProgramName(), result.readings),
