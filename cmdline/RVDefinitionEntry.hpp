@@ -5,12 +5,14 @@
 // RVAppRules), which RVOptionTable puts together.
 #pragma once
 
+#include "cmdline/RVChoiceList.hpp"
 #include "cmdline/RVOptionTable.hpp"
 #include "cmdline/RVUtf8.hpp"
 #include <varnock/cmdline/RVDefinitionError.hpp>
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,12 +80,28 @@ enum class EntryKind
     command
 };
 
+// A text of the entry, or none: a view without data is a key that the entry
+// does not have, since a std::string's data is never null. Half the size of
+// an optional view, for an array that every start fills for every entry.
+class EntryText
+{
+public:
+    EntryText() = default;
+    explicit EntryText(std::string_view text) : text_(text) {}
+
+    explicit operator bool() const { return text_.data() != nullptr; }
+    bool has_value() const { return text_.data() != nullptr; }
+    std::string_view operator*() const { return text_; }
+    const std::string_view* operator->() const { return &text_; }
+    std::string_view value_or(std::string_view other) const { return has_value() ? text_ : other; }
+
+private:
+    std::string_view text_;
+};
+
 struct EntryTexts
 {
-    std::array<std::optional<std::string_view>, entryKeyCount> byKey{};
-    std::optional<std::string_view> unknownKey; // the first in key order
-
-    const std::optional<std::string_view>& operator[](EntryKey key) const { return byKey[key]; }
+    const EntryText& operator[](EntryKey key) const { return byKey[key]; }
     std::string_view name() const { return byKey[nameKey].value_or(""); }
     EntryKind kind() const
     {
@@ -92,7 +110,18 @@ struct EntryTexts
         }
         return byKey[operandKey] && !byKey[longKey] ? EntryKind::operand : EntryKind::option;
     }
+    // Whether the entry has any of these keys, as a mask of bits 1 << key.
+    bool hasAnyOf(std::uint32_t keys) const { return (present & keys) != 0; }
+
+    std::array<EntryText, entryKeyCount> byKey{};
+    std::uint32_t present = 0; // bit k: the entry has key k
+    EntryText unknownKey;      // the first in key order
 };
+
+constexpr std::uint32_t keyBit(EntryKey key)
+{
+    return std::uint32_t(1) << key;
+}
 
 // The walk goes on past an unknown key so that the complaint can name the
 // entry.
@@ -102,9 +131,10 @@ struct EntryTexts
     for (const auto& [key, value] : definition) {
         const std::size_t slot = entryKeyOf(key);
         if (slot < entryKeyCount) {
-            texts.byKey[slot] = value;
+            texts.byKey[slot] = EntryText(value);
+            texts.present |= std::uint32_t(1) << slot;
         } else if (!texts.unknownKey) {
-            texts.unknownKey = key;
+            texts.unknownKey = EntryText(key);
         }
     }
     return texts;
@@ -132,22 +162,107 @@ inline bool isStandardName(std::string_view name)
     return name == "help" || name == "version" || name == "verbose";
 }
 
+// The rule that a placeholder written as a list of choices breaks, if any;
+// null for a sound list and for a placeholder that is no list.
+inline const char* checkChoicePlaceholder(std::string_view placeholder)
+{
+    return isChoiceList(placeholder) ? readChoiceList(placeholder, nullptr) : nullptr;
+}
+
 // "file", "directory" or "none"; null for any other text.
 std::optional<RVCompletion> readCompletion(std::string_view text);
 
-// An option as its entry declares it, before the table puts it in a part.
-struct RVOptionEntry
+// What an option's entry says beside its spec, for the table to place it.
+struct RVOptionTraits
 {
-    RVOptionSpec spec;
-    bool standard = false;              // one of the service's standard options
-    std::optional<std::string_view> of; // the command it belongs to
-    std::string_view excludes;          // as written; resolved once every option is read
+    bool standard = false;     // one of the service's standard options
+    std::string_view excludes; // as written; resolved once every option is read
 };
+
+// The keys of an option that few tables use: standard, accepts, complete,
+// optional and excludes.
+void readRareOptionKeys(const EntryTexts& texts, std::size_t index, RVPrintableScan& scan,
+                        RVOptionSpec& option, RVOptionTraits& traits);
+
+inline bool isAsciiAlnum(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
 
 // Each reader checks the rules that the entry alone can break, adds every
 // text a person reads to scan, and throws RVDefinitionError naming the
-// entry (its place in the table from 0) for the first it breaks.
-RVOptionEntry readOptionEntry(const EntryTexts& texts, std::size_t index, RVPrintableScan& scan);
+// entry (its place in the table from 0) for the first it breaks. An option
+// is read into the spec where it is to stay, with no copy of it; inline,
+// for every start reads every option of its table so, and a table that
+// uses none of the rare keys pays one test for all of them.
+[[gnu::always_inline]] inline RVOptionTraits readOptionEntry(const EntryTexts& texts,
+                                                             std::size_t index,
+                                                             RVPrintableScan& scan,
+                                                             RVOptionSpec& option)
+{
+    const std::string_view name = texts.name();
+    // No lambda that captures name and index: taking their addresses would
+    // keep them in memory for every read of them.
+    constexpr EntryKind kind = EntryKind::option;
+    if (texts.hasAnyOf(keyBit(operandKey) | keyBit(optionsKey))) [[unlikely]] {
+        failEntry(kind, index, name,
+                  texts[operandKey] ? "'long' and 'operand' exclude each other"
+                                    : "unknown key 'options'");
+    }
+    const EntryText& longForm = texts[longKey];
+    if (!longForm || !longForm->starts_with("--") || longForm->substr(2) != name) {
+        failEntry(kind, index, name, "'long' must be \"--\" followed by the name");
+    }
+    const EntryText& help = texts[helpKey];
+    if (!help) {
+        failEntry(kind, index, name, "'help' is missing");
+    }
+    if (help->empty()) {
+        failEntry(kind, index, name, "'help' is empty");
+    }
+    scan.add(*help);
+    const EntryText& shortForm = texts[shortKey];
+    if (shortForm &&
+        (shortForm->size() != 2 || (*shortForm)[0] != '-' || !isAsciiAlnum((*shortForm)[1]))) {
+        failEntry(kind, index, name, "'short' must be one dash and one letter or digit");
+    }
+    const EntryText& argument = texts[argumentKey];
+    if (argument && argument->empty()) {
+        failEntry(kind, index, name, "'argument' is empty");
+    }
+    if (argument) {
+        scan.add(*argument);
+        if (checkChoicePlaceholder(*argument) != nullptr) [[unlikely]] {
+            failEntry(kind, index, name,
+                      "'argument': " + std::string(checkChoicePlaceholder(*argument)));
+        }
+    }
+    RVOptionTraits traits;
+    traits.standard = isStandardName(name);
+    option.name = name;
+    option.shortForm = shortForm.value_or("");
+    option.longForm = *longForm;
+    option.argument = argument.value_or("");
+    option.help = *help;
+    option.takesValue = argument.has_value();
+    option.entry = index;
+    constexpr std::uint32_t rareKeys = keyBit(standardKey) | keyBit(acceptsKey) |
+                                       keyBit(completeKey) | keyBit(optionalKey) |
+                                       keyBit(excludesKey);
+    if (texts.hasAnyOf(rareKeys)) [[unlikely]] {
+        readRareOptionKeys(texts, index, scan, option, traits);
+    }
+    return traits;
+}
+
+// An option that names a command with "of", kept until every command of the
+// table is known.
+struct RVOptionEntry
+{
+    RVOptionSpec spec;
+    RVOptionTraits traits;
+    std::string_view of;
+};
 
 struct RVOperandEntry
 {

@@ -71,7 +71,9 @@ rv::detail::RVOperandEntry rv::detail::readOperandEntry(const EntryTexts& texts,
         }
         operand.completion = *completion;
     }
-    entry.of = texts[ofKey];
+    if (const auto& of = texts[ofKey]) {
+        entry.of = *of;
+    }
     return entry;
 }
 

@@ -11,11 +11,6 @@ namespace {
 using rv::detail::EntryKind;
 using rv::detail::EntryTexts;
 
-bool isAsciiAlnum(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
 // "integer", "integer MIN..MAX", "integer MIN.." or "integer ..MAX": null
 // when accepts is one of them, else the rule that it breaks.
 const char* readIntegerCheck(std::string_view accepts, RVValueCheck& check)
@@ -62,12 +57,11 @@ const char* readIntegerCheck(std::string_view accepts, RVValueCheck& check)
 }
 
 template <class Fail>
-RVValueCheck readCheck(const std::optional<std::string_view>& accepts,
-                       const std::optional<std::string_view>& argument, const Fail& fail)
+void readCheck(const rv::detail::EntryText& accepts, const rv::detail::EntryText& argument,
+               RVValueCheck& check, const Fail& fail)
 {
-    RVValueCheck check;
     if (!accepts) {
-        return check;
+        return;
     }
     if (!argument) {
         fail("'accepts' is only for an option that takes a value ('argument')");
@@ -78,17 +72,15 @@ RVValueCheck readCheck(const std::optional<std::string_view>& accepts,
             rv::detail::readChoiceList(*argument, &check.choices) != nullptr) {
             fail("'accepts' choice needs an 'argument' written '{a | b}'");
         }
-        return check;
+        return;
     }
     check.kind = RVValueCheck::Kind::integer;
     if (const char* problem = readIntegerCheck(*accepts, check)) {
         fail(problem);
     }
-    return check;
 }
 
-// The keys that change how an option is read and offered, each of them
-// rare: a table without them pays one test each.
+// What complete and optional ask for.
 template <class Fail>
 void readValueKeys(const EntryTexts& texts, RVOptionSpec& option, rv::detail::RVPrintableScan& scan,
                    const Fail& fail)
@@ -155,75 +147,28 @@ bool rv::detail::isAccepted(const RVValueCheck& check, std::string_view value)
            (!check.maximum || reading.value <= *check.maximum);
 }
 
-rv::detail::RVOptionEntry rv::detail::readOptionEntry(const EntryTexts& texts, std::size_t index,
-                                                      RVPrintableScan& scan)
+void rv::detail::readRareOptionKeys(const EntryTexts& texts, std::size_t index,
+                                    RVPrintableScan& scan, RVOptionSpec& option,
+                                    RVOptionTraits& traits)
 {
-    const std::string_view name = texts.name();
     const auto fail = [&](std::string_view problem) {
-        failEntry(EntryKind::option, index, name, problem);
+        failEntry(EntryKind::option, index, option.name, problem);
     };
-    if (texts[operandKey]) {
-        fail("'long' and 'operand' exclude each other");
-    }
-    if (texts[optionsKey]) {
-        fail("unknown key 'options'");
-    }
-    const auto& longForm = texts[longKey];
-    if (!longForm || !longForm->starts_with("--") || longForm->substr(2) != name) {
-        fail("'long' must be \"--\" followed by the name");
-    }
-    const auto& help = texts[helpKey];
-    if (!help) {
-        fail("'help' is missing");
-    }
-    if (help->empty()) {
-        fail("'help' is empty");
-    }
-    scan.add(*help);
-    const auto& shortForm = texts[shortKey];
-    if (shortForm &&
-        (shortForm->size() != 2 || (*shortForm)[0] != '-' || !isAsciiAlnum((*shortForm)[1]))) {
-        fail("'short' must be one dash and one letter or digit");
-    }
-    const auto& argument = texts[argumentKey];
-    if (argument && argument->empty()) {
-        fail("'argument' is empty");
-    }
-    if (argument) {
-        scan.add(*argument);
-    }
-    if (argument && isChoiceList(*argument)) {
-        if (const char* problem = readChoiceList(*argument, nullptr)) {
-            fail("'argument': " + std::string(problem));
-        }
-    }
-    RVOptionEntry entry;
-    entry.standard = isStandardName(name);
     if (const auto& standard = texts[standardKey]) {
-        if (!entry.standard) {
+        if (!traits.standard) {
             fail("'standard' is only for the options named help, version and verbose");
         }
         if (*standard != "no") {
             fail("'standard' must be \"no\"");
         }
-        entry.standard = false;
+        traits.standard = false;
     }
-    RVOptionSpec& option = entry.spec;
-    option.name = name;
-    option.shortForm = shortForm.value_or("");
-    option.longForm = *longForm;
-    option.argument = argument.value_or("");
-    option.help = *help;
-    option.takesValue = argument.has_value();
-    option.check = readCheck(texts[acceptsKey], argument, fail);
-    option.entry = index;
-    if (texts[completeKey] || texts[optionalKey]) [[unlikely]] {
-        readValueKeys(texts, option, scan, fail);
+    readCheck(texts[acceptsKey], texts[argumentKey], option.check, fail);
+    readValueKeys(texts, option, scan, fail);
+    if (const auto& excludes = texts[excludesKey]) {
+        if (excludes->empty()) {
+            fail("'excludes' must be names separated by single spaces");
+        }
+        traits.excludes = *excludes;
     }
-    entry.of = texts[ofKey];
-    entry.excludes = texts[excludesKey].value_or("");
-    if (texts[excludesKey] && entry.excludes.empty()) {
-        fail("'excludes' must be names separated by single spaces");
-    }
-    return entry;
 }

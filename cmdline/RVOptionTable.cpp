@@ -53,12 +53,13 @@ bool rv::detail::isWellFormedName(std::string_view name)
     return !name.empty() && name.back() != '-';
 }
 
-const char* RVOptionPart::add(RVOptionSpec option)
+const char* RVOptionPart::indexLast()
 {
+    const RVOptionSpec& option = options_.back();
+    const int index = static_cast<int>(options_.size()) - 1;
     if (findLong(option.name) != none) {
         return "the name is defined twice";
     }
-    const int index = static_cast<int>(options_.size());
     if (!option.shortForm.empty()) {
         int& slot = shortIndex_[static_cast<unsigned char>(option.shortForm[1])];
         if (slot != none) {
@@ -71,7 +72,6 @@ const char* RVOptionPart::add(RVOptionSpec option)
     head = index;
     checksValues_ = checksValues_ || option.check.kind != RVValueCheck::Kind::anything;
     hasOptionalValues_ = hasOptionalValues_ || option.valueIsOptional;
-    options_.push_back(std::move(option));
     return nullptr;
 }
 
@@ -141,6 +141,24 @@ void standardTakesNoValue(const RVOptionPart& part)
 
 } // namespace
 
+void RVOptionTable::placeOption(RVOptionPart& part, int partIndex, const RVOptionTraits& traits,
+                                Pending& pending)
+{
+    const int optionIndex = static_cast<int>(part.options_.size()) - 1;
+    const std::string_view name = part.options_.back().name;
+    if (const char* problem = part.indexLast()) {
+        failEntry(EntryKind::option, part.options_.back().entry, name, problem);
+    }
+    if (!traits.excludes.empty()) [[unlikely]] {
+        pending.exclusions.push_back({partIndex, optionIndex, traits.excludes});
+    }
+    if (traits.standard) {
+        (name == "help"      ? part.helpIndex_
+         : name == "version" ? part.versionIndex_
+                             : part.verboseIndex_) = optionIndex;
+    }
+}
+
 RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
                              RVDefinition appDefinition)
     : definitions_(std::move(commandLineDefinition)), appDefinition_(std::move(appDefinition))
@@ -161,13 +179,13 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
         if (!isWellFormedName(name)) {
             failEntry(kind, index, name, nameRule);
         }
-        if (kind == EntryKind::option) {
-            RVOptionEntry entry = readOptionEntry(texts, index, scan);
-            if (entry.of) [[unlikely]] {
-                pending.options.push_back(std::move(entry));
-            } else {
-                addOption(global_, globalPart, std::move(entry), pending);
-            }
+        if (kind == EntryKind::option && !texts[ofKey]) [[likely]] {
+            RVOptionSpec& option = global_.options_.emplace_back();
+            placeOption(global_, globalPart, readOptionEntry(texts, index, scan, option), pending);
+        } else if (kind == EntryKind::option) {
+            RVOptionEntry& entry = pending.options.emplace_back();
+            entry.traits = readOptionEntry(texts, index, scan, entry.spec);
+            entry.of = *texts[ofKey];
         } else if (kind == EntryKind::operand) {
             RVOperandEntry entry = readOperandEntry(texts, index, scan);
             if (entry.of) [[unlikely]] {
@@ -198,25 +216,6 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
     }
 }
 
-void RVOptionTable::addOption(RVOptionPart& part, int partIndex, RVOptionEntry entry,
-                              Pending& pending)
-{
-    const int optionIndex = static_cast<int>(part.options_.size());
-    const std::size_t index = entry.spec.entry;
-    const std::string_view name = entry.spec.name;
-    if (!entry.excludes.empty()) [[unlikely]] {
-        pending.exclusions.push_back({partIndex, optionIndex, entry.excludes});
-    }
-    if (const char* problem = part.add(std::move(entry.spec))) {
-        failEntry(EntryKind::option, index, name, problem);
-    }
-    if (entry.standard) {
-        (name == "help"      ? part.helpIndex_
-         : name == "version" ? part.versionIndex_
-                             : part.verboseIndex_) = optionIndex;
-    }
-}
-
 void RVOptionTable::addCommand(const RVCommandEntry& entry, std::size_t index)
 {
     if (findCommand(entry.name) != none) {
@@ -243,7 +242,7 @@ void RVOptionTable::readCommandParts(Pending& pending, bool appHasOptionsRule)
         }
     };
     for (const RVOptionEntry& entry : pending.options) {
-        consider(entry.spec.entry, EntryKind::option, entry.spec.name, *entry.of);
+        consider(entry.spec.entry, EntryKind::option, entry.spec.name, entry.of);
     }
     for (const RVOperandEntry& entry : pending.operands) {
         consider(entry.spec.entry, EntryKind::operand, entry.spec.name, *entry.of);
@@ -273,7 +272,7 @@ void RVOptionTable::readCommandParts(Pending& pending, bool appHasOptionsRule)
         const auto fail = [&](std::string_view problem) {
             failEntry(EntryKind::option, option.entry, option.name, problem);
         };
-        if (entry.standard) {
+        if (entry.traits.standard) {
             fail("a standard option of the service is global");
         }
         if (findCommand(option.name) != none) {
@@ -288,15 +287,17 @@ void RVOptionTable::readCommandParts(Pending& pending, bool appHasOptionsRule)
         if (help != nullptr && !option.shortForm.empty() && option.shortForm == help->shortForm) {
             fail("the short form is defined twice");
         }
-        const int part = findCommand(*entry.of);
-        addOption(commands_[static_cast<std::size_t>(part - 1)], part, std::move(entry), pending);
+        const int part = findCommand(entry.of);
+        RVOptionPart& owner = commands_[static_cast<std::size_t>(part - 1)];
+        owner.options_.push_back(std::move(entry.spec));
+        placeOption(owner, part, entry.traits, pending);
     }
     for (RVOptionPart& part : commands_) {
         if (help != nullptr) {
-            RVOptionSpec copy = *help;
+            RVOptionSpec& copy = part.options_.emplace_back(*help);
             copy.excludes.clear(); // indexes of the global part
-            part.helpIndex_ = static_cast<int>(part.options_.size());
-            part.add(std::move(copy));
+            part.helpIndex_ = static_cast<int>(part.options_.size()) - 1;
+            part.indexLast();
         }
     }
     for (const RVOperandEntry& entry : pending.operands) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <span>
@@ -107,6 +108,15 @@ class RVOptionPart
 public:
     static constexpr int none = -1;
 
+    // Every byte of none is 0xff, so the tables are set as bytes, by the
+    // C library's widest stores: every start makes a part.
+    RVOptionPart()
+    {
+        static_assert(none == -1);
+        std::memset(shortIndex_.data(), 0xff, sizeof shortIndex_);
+        std::memset(longHead_.data(), 0xff, sizeof longHead_);
+    }
+
     std::span<const RVOptionSpec> options() const { return options_; }
     // In table order; empty for a part that takes no operand.
     std::span<const RVOperandSpec> operands() const { return operands_; }
@@ -164,9 +174,9 @@ public:
 private:
     friend class RVOptionTable;
 
-    // Adds the option under its long name and short letter; returns the
-    // problem when either is taken, or null.
-    const char* add(RVOptionSpec option);
+    // Puts the last option under its long name and short letter; returns
+    // the problem when either is taken, or null.
+    [[gnu::always_inline]] inline const char* indexLast();
 
     // The bucket of a long name, from its first two characters (the second
     // may be missing), for names and for texts where '=' ends the name. Most
@@ -181,14 +191,6 @@ private:
 
     static constexpr std::size_t bucketCount = 256;
 
-    // Every entry none until an option claims it.
-    template <std::size_t Size> static constexpr std::array<int, Size> noOptions()
-    {
-        std::array<int, Size> indexes{};
-        indexes.fill(none);
-        return indexes;
-    }
-
     std::vector<RVOptionSpec> options_;
     std::vector<RVOperandSpec> operands_;
     std::size_t operandMinimum_ = 0;
@@ -198,10 +200,11 @@ private:
     bool optionsBeforeOperands_ = false;
     std::string_view command_;
     std::string_view help_;
-    std::array<int, 256> shortIndex_ = noOptions<256>();
+    // Every entry none until an option claims it.
+    std::array<int, 256> shortIndex_;
     // The options chained by the bucket of their name: longHead_ holds the
     // last one defined in each bucket, longNext_ the one before it.
-    std::array<int, bucketCount> longHead_ = noOptions<bucketCount>();
+    std::array<int, bucketCount> longHead_;
     std::vector<int> longNext_;
     int helpIndex_ = none;
     int versionIndex_ = none;
@@ -210,7 +213,7 @@ private:
 
 namespace rv::detail {
 
-struct RVOptionEntry;
+struct RVOptionTraits;
 struct RVCommandEntry;
 
 // Whether value passes the check: one of its choices, or an integer within
@@ -267,8 +270,10 @@ public:
 private:
     struct Pending;
 
-    void addOption(RVOptionPart& part, int partIndex, rv::detail::RVOptionEntry entry,
-                   Pending& pending);
+    // Indexes the part's last option, read with these traits.
+    [[gnu::always_inline]] inline void placeOption(RVOptionPart& part, int partIndex,
+                                                   const rv::detail::RVOptionTraits& traits,
+                                                   Pending& pending);
     void addCommand(const rv::detail::RVCommandEntry& entry, std::size_t index);
     void readCommandParts(Pending& pending, bool appHasOptionsRule);
     void linkExclusions(Pending& pending);
