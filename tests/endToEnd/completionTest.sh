@@ -106,7 +106,7 @@ zsh_rows=(
   "sigctl l$tab" "sigctl list "
   "sigctl -S x sh$tab" "sigctl -S x show "
   "sigctl -- se$tab" "sigctl -- set "
-  "sigctl -v -S mo$tab" "sigctl -v -S monday.hex "
+  "sigctl -v --verb$tab" "sigctl -v --verb"
   "sigctl mo$tab" "sigctl mo"
   "sigctl lst --a$tab" "sigctl lst --a"
   "sigctl set --f$tab" "sigctl set --force "
@@ -121,6 +121,7 @@ zsh_rows=(
   "sigctl set --help --fo$tab" "sigctl set --help --fo"
   "sigctl set -fh --fo$tab" "sigctl set -fh --fo"
   "sigctl --help l$tab" "sigctl --help l"
+  "sigctl -V l$tab" "sigctl -V l"
 )
 
 # Checks the rows ($3...) typed into the shell $1 after the setup $2.
@@ -147,8 +148,7 @@ else
   echo "bash-completion is not installed: checked in a plain bash only"
 fi
 # shellcheck disable=SC2016 # the typed shell expands these
-# compinit binds keys after ^X (^Xc, ^Xs...), which would take the first
-# letter of the next line.
+# compinit's ^Xc, ^Xs... would take the first letter of the next line.
 check_rows "zsh -f -i" "fpath=('$docs' '$pcstat' '$capconv' '$sigctl' \$fpath); autoload -Uz compinit; compinit -u -D"$'\n'"typed() { print -r -- \"\$BUFFER|\" >>'$scratch/typed'; BUFFER=; }; zle -N typed; bindkey -rp '^X'; bindkey ^X typed" "${zsh_rows[@]}"
 
 # Plain shellcheck: the script names its shell itself.

@@ -27,7 +27,7 @@ const ArgumentsCase argumentsCases[] = {
      "wrap",
      "PREFIX=-",
      {"(--level -t --truncate)*--append[adds]", "(-a --append)*-t[empties]",
-      "(-a --append)*--level=-[sets the level]::N: "}},
+      "(-a --append)*--level=-[sets the level]::N: ", "*-c-[colours it]::color:(always it\\'s)"}},
     {{"commandOwnOptions"},
      "ctl",
      "words=(ctl -S x move -) CURRENT=5 PREFIX=-",
