@@ -23,7 +23,7 @@ const ArgumentsCase argumentsCases[] = {
      {"*-q" + hostile, "*-F+" + hostile + ":filename:_files",
       "*--mode=" + hostile +
           ":mode:(it\\'s \\$\\(touch\\$\\{IFS\\}pwned\\) back\\\\slash \\\"dq\\\" \\* \\=eq)"}},
-    {{"exclusionsBothWays"},
+    {{"exclusionsAndOptionalValues"},
      "wrap",
      "PREFIX=-",
      {"(--level -t --truncate)*--append[adds]", "(-a --append)*-t[empties]",
