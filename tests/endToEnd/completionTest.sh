@@ -104,7 +104,7 @@ zsh_rows=(
   "capconv -i mo$tab" "capconv -i mo"
   "capconv a mo$tab" "capconv a monday.hex "
   "sigctl l$tab" "sigctl list "
-  "sigctl -S x sh$tab" "sigctl -S x show "
+  "sigctl -Sx sh$tab" "sigctl -Sx show "
   "sigctl -- se$tab" "sigctl -- set "
   "sigctl -v --verb$tab" "sigctl -v --verb"
   "sigctl mo$tab" "sigctl mo"
