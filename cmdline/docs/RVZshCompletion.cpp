@@ -93,6 +93,8 @@ std::string valueCase(const RVOptionSpec& option)
     return line + "_message -e values " + rv::detail::shellQuoted(option.argument) + " ;;\n";
 }
 
+// Whether the option is the service's help, version or verbose, and not an
+// option of the tool's own that is named like one.
 bool isStandard(const RVOptionPart& part, int index)
 {
     return index == part.helpIndex() || index == part.versionIndex() ||
