@@ -1,5 +1,6 @@
 // The zsh completion script, filled from the option table into
-// zshCompletion.template: one _arguments word per form.
+// zshCompletion.template: one _arguments word per form, and in a tool with
+// commands the same completion of a part in a function for each command.
 #pragma once
 
 #include "cmdline/RVOptionTable.hpp"

@@ -89,6 +89,39 @@ zsh_rows=(
   "pcstat mo$tab" "pcstat monday.hex "
   "pcstat -- -$tab" "pcstat -- -dash.txt "
   "pcstat -- --v$tab" "pcstat -- --v"
+  "capconv -v --verb$tab" "capconv -v --verbose "
+  "capconv --color=n$tab" "capconv --color=never "
+  "capconv -cs mo$tab" "capconv -cs monday.hex "
+  "capconv --color mo$tab" "capconv --color monday.hex "
+  "capconv --color --no-d$tab" "capconv --color --no-daemon "
+  "capconv -vc --no-d$tab" "capconv -vc --no-daemon "
+  "capconv -a --tr$tab" "capconv -a --tr"
+  "capconv --truncate -a$tab" "capconv --truncate -a"
+  "capconv -a --app$tab" "capconv -a --append "
+  "capconv --spool ca$tab" "capconv --spool caps/"
+  "capconv -s mo$tab" "capconv -s mo"
+  "capconv --peer s$tab" "capconv --peer s"
+  "capconv -i mo$tab" "capconv -i mo"
+  "capconv a mo$tab" "capconv a monday.hex "
+  "sigctl l$tab" "sigctl list "
+  "sigctl -Sx sh$tab" "sigctl -Sx show "
+  "sigctl -- se$tab" "sigctl -- set "
+  "sigctl -v --verb$tab" "sigctl -v --verb"
+  "sigctl mo$tab" "sigctl mo"
+  "sigctl lst --a$tab" "sigctl lst --a"
+  "sigctl set --f$tab" "sigctl set --force "
+  "sigctl set -cn$tab" "sigctl set -cnever "
+  "sigctl list --format j$tab" "sigctl list --format json "
+  "sigctl show --fo$tab" "sigctl show --fo"
+  "sigctl show --s$tab" "sigctl show --s"
+  "sigctl show -- --a$tab" "sigctl show -- --a"
+  "sigctl set L1 --fo$tab" "sigctl set L1 --fo"
+  "sigctl set -r -1 L1 K mo$tab" "sigctl set -r -1 L1 K monday.hex "
+  "sigctl set -- L1 K mo$tab" "sigctl set -- L1 K monday.hex "
+  "sigctl set --help --fo$tab" "sigctl set --help --fo"
+  "sigctl set -fh --fo$tab" "sigctl set -fh --fo"
+  "sigctl --help l$tab" "sigctl --help l"
+  "sigctl -V l$tab" "sigctl -V l"
 )
 
 # Checks the rows ($3...) typed into the shell $1 after the setup $2.
@@ -115,18 +148,24 @@ else
   echo "bash-completion is not installed: checked in a plain bash only"
 fi
 # shellcheck disable=SC2016 # the typed shell expands these
-check_rows "zsh -f -i" "fpath=('$docs' '$pcstat' \$fpath); autoload -Uz compinit; compinit -u -D"$'\n'"typed() { print -r -- \"\$BUFFER|\" >>'$scratch/typed'; BUFFER=; }; zle -N typed; bindkey ^X typed" "${zsh_rows[@]}"
+# compinit's ^Xc, ^Xs... would take the first letter of the next line.
+check_rows "zsh -f -i" "fpath=('$docs' '$pcstat' '$capconv' '$sigctl' \$fpath); autoload -Uz compinit; compinit -u -D"$'\n'"typed() { print -r -- \"\$BUFFER|\" >>'$scratch/typed'; BUFFER=; }; zle -N typed; bindkey -rp '^X'; bindkey ^X typed" "${zsh_rows[@]}"
 
 # Plain shellcheck: the script names its shell itself.
 for script in "$docs/varnock.bash" "$pcstat/pcstat.bash"; do
   shellcheck "$script" || fail "shellcheck finds fault with $script"
 done
-for script in "$docs/_varnock" "$pcstat/_pcstat"; do
+for script in "$docs/_varnock" "$pcstat/_pcstat" "$capconv/_capconv" "$sigctl/_sigctl"; do
   zsh -n "$script" || fail "zsh -n rejects $script"
 done
-# _arguments, stubbed, must get each form's description as one word.
-words=$(zsh -f -c '_arguments() { print -rl -- "$@"; }; source "$1"' zsh "$docs/_varnock") || fail "zsh cannot run _varnock"
+# _arguments and _describe, stubbed, must get each form's description and
+# each command's help line as one word.
+# shellcheck disable=SC2016 # zsh expands these
+stub='_arguments() { print -rl -- "$@"; }; _describe() { print -rl -- "${(@P)4}"; }; source "$1"'
+words=$(zsh -f -c "$stub" zsh "$docs/_varnock") || fail "zsh cannot run _varnock"
 grep -qxF -- '(-V --version)-V[shows the software version]' <<<"$words" || fail "zsh: _arguments does not get '-V[...]' as one word"
+words=$(zsh -f -c "$stub" zsh "$sigctl/_sigctl") || fail "zsh cannot run _sigctl"
+grep -qxF -- 'set:sets a key of a link' <<<"$words" || fail "zsh: _describe does not get 'set:sets a key of a link' as one word"
 for script in "$docs/varnock.fish" "$pcstat/pcstat.fish"; do
   fish --no-execute "$script" || fail "fish --no-execute rejects $script"
 done
