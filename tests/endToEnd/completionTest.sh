@@ -83,6 +83,7 @@ bash_rows=(
   "capconv --interval $tab" "capconv --interval "
   "capconv --config mo$tab" "capconv --config monday.hex "
   "capconv mo$tab" "capconv monday.hex "
+  "capconv x mo$tab" "capconv x monday.hex "
   "sigctl $all" "sigctl list set show "
   "sigctl -$all" "sigctl --help --socket --verbose --version -S -V -h -v "
   "sigctl set -$all" "sigctl set --color --force --help --retries -c -f -h -r "

@@ -9,7 +9,7 @@ struct BashCase : NamedRow<BashCase>
 {
     std::vector<std::string> words; // the last is the word being completed
     std::vector<std::string> expected;
-    const char* tool = "my-tool"; // a table of completionShapes(), hostileTable() by default
+    const char* tool = "my-tool"; // a table of bashTables(), hostileTable() by default
 };
 
 std::vector<std::string> prefixed(const std::string& prefix, std::vector<std::string> words)
@@ -18,6 +18,22 @@ std::vector<std::string> prefixed(const std::string& prefix, std::vector<std::st
         word.insert(0, prefix);
     }
     return words;
+}
+
+// The shapes, and a table with commands whose global options exclude each
+// other under forms that a command's options have too.
+std::vector<RVOptionTable> bashTables()
+{
+    std::vector<RVOptionTable> tables = completionShapes();
+    // clang-format off
+    tables.emplace_back(std::vector<RVDefinition>{
+        {{"name", "all"}, {"short", "-a"}, {"long", "--all"}, {"excludes", "quiet"}, {"help", "all"}},
+        {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", "quiet"}},
+        {{"name", "run"}, {"command", "run"}, {"help", "runs"}},
+        {{"name", "quick"}, {"short", "-q"}, {"long", "--quick"}, {"of", "run"}, {"help", "quick"}}},
+        RVDefinition{{"executable", "run-ctl"}, {"version", "1"}});
+    // clang-format on
+    return tables;
 }
 
 // The words as bash quotes them (printf %q), as they go in.
@@ -53,8 +69,9 @@ const BashCase bashCases[] = {
     {{"commandOptionsOnly"}, {"ctl", "--", "list", "-"}, {"-a", "--all", "-h", "--help"}, "ctl"},
     {{"commandOperandFolders"}, {"ctl", "move", "-a", ""}, {"compopt -o filenames", "it's dir", "compopt -o nospace"}, "ctl"},
     {{"commandOptionsBeforeOperands"}, {"ctl", "move", "x", "-"}, {}, "ctl"},
-    {{"nothingAfterACommandsHelp"}, {"ctl", "list", "-ah", ""}, {}, "ctl"},
-    {{"nothingAfterAnUnknownCommand"}, {"ctl", "lst", "-"}, {}, "ctl"},
+    {{"nothingAfterACommandsHelp"}, {"ctl", "list", "-ah", "-a", ""}, {}, "ctl"},
+    {{"nothingAfterAnUnknownCommand"}, {"ctl", "lst", "-a", "-"}, {}, "ctl"},
+    {{"commandFormsExcludedInTheGlobalPart"}, {"run-ctl", "-a", "run", "-"}, {"-q", "--quick"}, "run-ctl"},
 };
 // clang-format on
 
@@ -66,7 +83,7 @@ using BashCases = testing::TestWithParam<BashCase>;
 TEST_P(BashCases, completesInAPlainBash)
 {
     const ShellFolder folder;
-    for (const RVOptionTable& table : completionShapes()) {
+    for (const RVOptionTable& table : bashTables()) {
         if (table.app().executable == GetParam().tool) {
             folder.write("tool.bash", rv::renderBashCompletion(table));
         }
