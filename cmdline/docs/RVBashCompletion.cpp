@@ -5,6 +5,8 @@
 #include "cmdline/docs/RVShellQuoting.hpp"
 #include "cmdline/docs/RVTextTemplate.hpp"
 
+#include <map>
+
 namespace {
 
 // The text as one bash word: in single quotes, as rv::detail::shellQuoted
@@ -26,6 +28,32 @@ std::string shellQuoted(std::string_view text)
     return quoted + '"';
 }
 
+// A section of the template: the script is its text up to the first line
+// "#@ NAME (remark)", and each such line starts the section NAME, a block
+// that the script takes only where its table needs it.
+std::string_view section(std::string_view name)
+{
+    std::string_view text = rv::detail::bashCompletionTemplate;
+    constexpr std::string_view marker = "\n#@ ";
+    std::size_t begin = 0;
+    if (!name.empty()) {
+        const std::size_t line = text.find(std::string(marker) + std::string(name) + " ");
+        if (line == std::string_view::npos) {
+            throw RVDefinitionError("template: no section " + std::string(name));
+        }
+        begin = text.find('\n', line + 1) + 1;
+    }
+    const std::size_t end = text.find(marker, begin);
+    return text.substr(begin, end == std::string_view::npos ? end : end + 1 - begin);
+}
+
+// The section filled from its fields where the table needs it, else nothing.
+std::string sectionIf(bool wanted, std::string_view name,
+                      const std::map<std::string_view, std::string>& fields = {})
+{
+    return wanted ? rv::detail::fillTemplate(section(name), fields) : std::string();
+}
+
 // Every form of the option, short first: "-f", "--filter".
 std::string formsOf(const RVOptionSpec& option, std::string_view separator)
 {
@@ -37,37 +65,191 @@ std::string formsOf(const RVOptionSpec& option, std::string_view separator)
     return forms + shellQuoted(option.longForm);
 }
 
+// Every form of the part's options, each after a space.
+std::string allFormsOf(const RVOptionPart& part)
+{
+    std::string forms;
+    for (const RVOptionSpec& option : part.options()) {
+        forms += ' ' + formsOf(option, " ");
+    }
+    return forms;
+}
+
+// The same as a bash array's words: "(-a --all)".
+std::string formsArray(const RVOptionPart& part)
+{
+    const std::string forms = allFormsOf(part);
+    return '(' + forms.substr(forms.empty() ? 0 : 1) + ')';
+}
+
+// The function of the script that adds the names of this kind, if any.
+std::string_view adderOf(RVAcceptedValues::Kind kind)
+{
+    switch (kind) {
+    case RVAcceptedValues::Kind::fileNames:
+        return "_files";
+    case RVAcceptedValues::Kind::directories:
+        return "_directories";
+    case RVAcceptedValues::Kind::words:
+    case RVAcceptedValues::Kind::anything:
+        break;
+    }
+    return {};
+}
+
 // The case of the value function for an option that takes a value.
 std::string valueCase(const RVOptionSpec& option, const std::string& function)
 {
     std::string line = "    " + formsOf(option, " | ") + ")";
     const RVAcceptedValues values = rv::acceptedValues(option);
-    switch (values.kind) {
-    case RVAcceptedValues::Kind::fileNames:
-        line += " " + function + "_files \"$2\" \"$3\"";
-        break;
-    case RVAcceptedValues::Kind::words:
+    if (const std::string_view adder = adderOf(values.kind); !adder.empty()) {
+        line += " " + function + std::string(adder) + " \"$2\" \"$3\"";
+    } else if (values.kind == RVAcceptedValues::Kind::words) {
         line += " " + function + "_words \"$2\" \"$3\"";
         for (const std::string_view word : values.words) {
             line += ' ' + shellQuoted(word);
         }
-        break;
-    case RVAcceptedValues::Kind::directories: // TODO(completion)
-    case RVAcceptedValues::Kind::anything:
-        break;
     }
     return line + " ;;\n";
 }
 
-// The body of the operand function: the files for operand $1 where a
-// file operand may stand.
-std::string operandBody(const RVOptionTable& table, const std::string& function)
+// The body of the operand function: the names for operand $1 where an
+// operand of files, else one of folders, may stand; in the global part of
+// a table with commands, whose one operand is the command, the commands.
+std::string operandBody(const RVOptionTable& table, const RVOptionPart& part,
+                        const std::string& function)
 {
-    const std::string condition = rv::operandTest(table.operands(), RVAcceptedValues::Kind::fileNames, "$1");
-    if (condition.empty()) {
-        return "    return 1\n";
+    if (&part == &table.global() && table.hasCommands()) {
+        std::string names;
+        for (const RVOptionPart& command : table.commands()) {
+            names += ' ' + shellQuoted(command.command());
+        }
+        return "    " + function + "_words \"$2\" \"\"" + names + "\n";
     }
-    return "    ((" + condition + ")) && " + function + "_files \"$2\" \"\"\n";
+    std::string body;
+    for (const auto kind :
+         {RVAcceptedValues::Kind::fileNames, RVAcceptedValues::Kind::directories}) {
+        const std::string condition = rv::operandTest(part.operands(), kind, "$1");
+        if (!condition.empty()) {
+            body += (body.empty() ? "    " : " && return 0\n    ") + ("((" + condition + ")) && ") +
+                    function + std::string(adderOf(kind)) + " \"$2\" \"\"";
+        }
+    }
+    return body.empty() ? "    return 1\n" : body + "\n";
+}
+
+// The test of rulesOut's word $1 for the option: its long form, alone or
+// with a value, or its letter in a cluster before any letter that takes a
+// value.
+std::string givenTest(const RVOptionSpec& option, const std::string& lettersWithValue)
+{
+    std::string test = "[[ ${1%%=*} == " + shellQuoted(option.longForm);
+    if (!option.shortForm.empty()) {
+        test += " || $1 =~ ^-[^" + lettersWithValue + "-]*" + option.shortForm[1];
+    }
+    return test + " ]]";
+}
+
+// What the part's option words rule out: the forms of the options that
+// each excludes, and, in a command's part, everything after its help.
+std::string rulesOf(const RVOptionPart& part, const std::string& lettersWithValue)
+{
+    std::string rules;
+    for (const RVOptionSpec& option : part.options()) {
+        std::string forms;
+        for (const int other : option.excludes) {
+            forms += formsOf(part.option(other), " ") + ' ';
+        }
+        if (!forms.empty()) {
+            rules += "    " + givenTest(option, lettersWithValue) +
+                     " && excluded+=" + shellQuoted(forms) + "\n";
+        }
+    }
+    if (!part.command().empty() && part.helpIndex() != RVOptionPart::none) {
+        rules += "    " + givenTest(part.option(part.helpIndex()), lettersWithValue) +
+                 " && part='' && return 1\n";
+    }
+    return rules;
+}
+
+// Whether the walk over the words reads each option word for what it rules
+// out: where the part has exclusions, and in every part of a table with
+// commands, whose commands' parts end at their help option.
+bool readsRulesOut(const RVOptionTable& table, const RVOptionPart& part)
+{
+    return table.hasCommands() || part.hasExclusions();
+}
+
+// The functions of one part, named after prefix: the same for the global
+// part and for each command's.
+std::string partFunctions(const RVOptionTable& table, const RVOptionPart& part,
+                          const std::string& prefix, const std::string& function)
+{
+    std::string valueCases;
+    // The long forms and the short letters of the options that take a value,
+    // for telling which words are values rather than options; an optional
+    // value is never the next word.
+    std::string longFormsWithValue;
+    std::string lettersWithValue;
+    std::string optionalLetters;
+    for (const RVOptionSpec& option : part.options()) {
+        if (!option.takesValue) {
+            continue;
+        }
+        valueCases += valueCase(option, function);
+        if (!option.valueIsOptional) {
+            longFormsWithValue +=
+                (longFormsWithValue.empty() ? "" : " | ") + shellQuoted(option.longForm);
+        }
+        if (!option.shortForm.empty()) {
+            lettersWithValue += option.shortForm[1];
+            optionalLetters += option.valueIsOptional ? option.shortForm.substr(1) : "";
+        }
+    }
+    return rv::detail::fillTemplate(
+        section("part"),
+        {{"prefix", prefix},
+         {"valueCases", valueCases},
+         {"longFormsWithValue", longFormsWithValue.empty()
+                                    ? ""
+                                    : "    " + longFormsWithValue +
+                                          ")\n        value=$1\n        return 0\n        ;;\n"},
+         {"notOptional",
+          optionalLetters.empty() ? "" : " && [[ '" + optionalLetters + "' != *\"$letter\"* ]]"},
+         {"rulesOut", sectionIf(readsRulesOut(table, part), "rulesOut",
+                                {{"prefix", prefix}, {"rules", rulesOf(part, lettersWithValue)}})},
+         {"operandBody", operandBody(table, part, function)},
+         // Short forms are letters and digits, as the table checks, so they
+         // stand in the template's single quotes as they are.
+         {"lettersWithValue", lettersWithValue}});
+}
+
+// The functions of a command's part start with this: "_sigctl__set".
+std::string commandPrefix(const std::string& function, const RVOptionPart& command)
+{
+    return function + "_" + rv::detail::functionName(command.command());
+}
+
+// Whether the global part or any command's has it.
+bool anyPart(const RVOptionTable& table, bool (RVOptionPart::*has)() const)
+{
+    bool any = (table.global().*has)();
+    for (const RVOptionPart& command : table.commands()) {
+        any = any || (command.*has)();
+    }
+    return any;
+}
+
+// Whether a value or an operand of the part completes folder names only.
+bool usesDirectories(const RVOptionPart& part)
+{
+    for (const RVOptionSpec& option : part.options()) {
+        if (option.takesValue &&
+            rv::acceptedValues(option).kind == RVAcceptedValues::Kind::directories) {
+            return true;
+        }
+    }
+    return !rv::operandPositions(part.operands(), RVAcceptedValues::Kind::directories).empty();
 }
 
 } // namespace
@@ -76,37 +258,49 @@ std::string rv::renderBashCompletion(const RVOptionTable& table)
 {
     const std::string executable(table.app().executable);
     const std::string function = detail::functionName(executable);
-    std::string valueCases;
-    // The long forms and the short letters of the options that take a value,
-    // for telling which words are values rather than options.
-    std::string longFormsWithValue;
-    std::string lettersWithValue;
-    std::string allForms;
-    for (const RVOptionSpec& option : table.options()) {
-        allForms += ' ' + formsOf(option, " ");
-        if (!option.takesValue) {
-            continue;
-        }
-        valueCases += valueCase(option, function);
-        longFormsWithValue +=
-            (longFormsWithValue.empty() ? "" : " | ") + shellQuoted(option.longForm);
-        if (!option.shortForm.empty()) {
-            lettersWithValue += option.shortForm[1];
-        }
+    const bool commands = table.hasCommands();
+    const bool exclusions = anyPart(table, &RVOptionPart::hasExclusions);
+    const std::string excludedReset = exclusions ? " excluded=' '" : "";
+    bool directories = usesDirectories(table.global());
+    std::string parts = partFunctions(table, table.global(), function, function);
+    std::string commandCases;
+    for (const RVOptionPart& command : table.commands()) {
+        const std::string prefix = commandPrefix(function, command);
+        directories = directories || usesDirectories(command);
+        parts += partFunctions(table, command, prefix, function);
+        commandCases += "    " + shellQuoted(command.command()) + ") part=" + prefix +
+                        " before=" + (command.optionsBeforeOperands() ? "1" : "''") +
+                        " forms=" + formsArray(command) + " ;;\n";
+    }
+    // A table with commands reads the words after the command with the
+    // command's functions and forms, and ends the options at its operands as
+    // the command says; other tables as their global part says.
+    const std::string part = commands ? "\"$part\"" : function;
+    const std::string walkLocals =
+        excludedReset +
+        (commands ? " part=" + function + " before='' forms=" + formsArray(table.global()) : "");
+    std::string operandEnds = commands ? " ended=$before" : "";
+    if (table.global().optionsBeforeOperands()) {
+        operandEnds = " ended=1";
     }
     return detail::fillTemplate(
-        detail::bashCompletionTemplate,
+        section(""),
         {{"executable", executable},
          {"function", function},
          {"command", shellQuoted(executable)},
-         {"valueCases", valueCases},
-         {"longFormsWithValue", longFormsWithValue.empty()
-                                    ? ""
-                                    : "    " + longFormsWithValue +
-                                          ")\n        value=$1\n        return 0\n        ;;\n"},
-         {"operandBody", operandBody(table, function)},
-         // Short forms are letters and digits, as the table checks, so they
-         // stand in the template's single quotes as they are.
-         {"lettersWithValue", lettersWithValue},
-         {"allForms", allForms}});
+         {"directories", sectionIf(directories, "directories", {{"function", function}})},
+         {"parts", parts},
+         {"commandFunction", sectionIf(commands, "commandFunction",
+                                       {{"function", function},
+                                        {"commandCases", commandCases},
+                                        {"resetExcluded", excludedReset}})},
+         {"walkLocals", walkLocals},
+         {"operandEnds", operandEnds},
+         {"commandStep", sectionIf(commands, "commandStep", {{"function", function}})},
+         {"part", part},
+         {"rulesOutStep",
+          sectionIf(readsRulesOut(table, table.global()), "rulesOutStep", {{"part", part}})},
+         {"stop", commands ? "    [[ -n $part ]] || return 0\n" : ""},
+         {"allForms", commands ? " \"${forms[@]}\"" : allFormsOf(table.global())},
+         {"dropExcluded", sectionIf(exclusions, "dropExcluded")}});
 }

@@ -1,6 +1,8 @@
 // The bash completion script, filled from the option table into
-// bashCompletion.template: every short and long form, and for an option's
-// value what its placeholder accepts (see RVAcceptedValues).
+// bashCompletion.template: for each part (the global options, and each
+// command's) its short and long forms, what its values and operands
+// complete (see RVAcceptedValues), which options exclude which, and where
+// its options end; for a tool with commands, the commands.
 #pragma once
 
 #include "cmdline/RVOptionTable.hpp"

@@ -68,6 +68,37 @@ bash_rows=(
   "pcstat -v my$tab" "pcstat -v my\\ filter.flt "
   "pcstat -- -$tab" "pcstat -- -dash.txt "
   "pcstat -- --v$tab" "pcstat -- --v"
+  "capconv --color=$all" "capconv --color=always auto never "
+  "capconv -cn$tab" "capconv -cnever "
+  "capconv --color a$all" "capconv --color a"
+  "capconv -c mo$tab" "capconv -c monday.hex "
+  "capconv -a -$all" "capconv -a --append --color --config --help --interval --no-daemon --peer --spool --verbose --version -V -a -c -h -i -s -v "
+  "capconv -vt --ap$tab" "capconv -vt --ap"
+  "capconv -ia --tr$tab" "capconv -ia --truncate "
+  "capconv -s -a --tr$tab" "capconv -s -a --truncate "
+  "capconv --spool $all" "capconv --spool caps "
+  "capconv --spool ca$tab" "capconv --spool caps/"
+  "capconv -sca$tab" "capconv -scaps/"
+  "capconv --peer $tab" "capconv --peer "
+  "capconv --interval $tab" "capconv --interval "
+  "capconv --config mo$tab" "capconv --config monday.hex "
+  "capconv mo$tab" "capconv monday.hex "
+  "capconv x mo$tab" "capconv x monday.hex "
+  "sigctl $all" "sigctl list set show "
+  "sigctl -$all" "sigctl --help --socket --verbose --version -S -V -h -v "
+  "sigctl set -$all" "sigctl set --color --force --help --retries -c -f -h -r "
+  "sigctl list --format $all" "sigctl list --format json text "
+  "sigctl list -ao $all" "sigctl list -ao json text "
+  "sigctl set L1 -$tab" "sigctl set L1 -"
+  "sigctl show --$all" "sigctl show --all --help "
+  "sigctl set --help $tab" "sigctl set --help "
+  "sigctl -- s$all" "sigctl -- set show "
+  "sigctl -- set --f$tab" "sigctl -- set --force "
+  "sigctl -S x set -f L1 K mo$tab" "sigctl -S x set -f L1 K monday.hex "
+  "sigctl set --color=n$tab" "sigctl set --color=never "
+  "sigctl set -rh $tab" "sigctl set -rh -"
+  "sigctl bogus -$tab" "sigctl bogus -"
+  "sigctl -Sca$tab" "sigctl -Scaps/"
 )
 zsh_rows=(
   "varnock -fmy$tab" "varnock -fmy\\ filter.flt "
@@ -138,9 +169,11 @@ check_rows() {
   [[ $got == "$expected" ]] || fail "$shell ($setup) completed:"$'\n'"$got"$'\n'"not:"$'\n'"$expected"
 }
 
-bash_setup="source '$docs/varnock.bash'; source '$pcstat/pcstat.bash'"
+bash_setup="source '$docs/varnock.bash'; source '$pcstat/pcstat.bash'; source '$capconv/capconv.bash'; source '$sigctl/sigctl.bash'"
+# readline reads ^X s as spell-correct-word, which would eat the first
+# letter of a line that starts with one (sigctl).
 # shellcheck disable=SC2016 # the typed shell expands these
-bash_typed='typed() { printf "%s|\n" "$READLINE_LINE" >>'"'$scratch/typed'"'; READLINE_LINE=; READLINE_POINT=0; }; bind -x "\"\\C-x\": typed"'
+bash_typed='bind -r "\\C-xs"; typed() { printf "%s|\n" "$READLINE_LINE" >>'"'$scratch/typed'"'; READLINE_LINE=; READLINE_POINT=0; }; bind -x "\"\\C-x\": typed"'
 check_rows "bash --norc --noprofile -i" "$bash_setup"$'\n'"$bash_typed" "${bash_rows[@]}"
 if [[ -f /usr/share/bash-completion/bash_completion ]]; then
   check_rows "bash --norc --noprofile -i" "source /usr/share/bash-completion/bash_completion"$'\n'"$bash_setup"$'\n'"$bash_typed" "${bash_rows[@]}"
@@ -152,7 +185,7 @@ fi
 check_rows "zsh -f -i" "fpath=('$docs' '$pcstat' '$capconv' '$sigctl' \$fpath); autoload -Uz compinit; compinit -u -D"$'\n'"typed() { print -r -- \"\$BUFFER|\" >>'$scratch/typed'; BUFFER=; }; zle -N typed; bindkey -rp '^X'; bindkey ^X typed" "${zsh_rows[@]}"
 
 # Plain shellcheck: the script names its shell itself.
-for script in "$docs/varnock.bash" "$pcstat/pcstat.bash"; do
+for script in "$docs/varnock.bash" "$pcstat/pcstat.bash" "$capconv/capconv.bash" "$sigctl/sigctl.bash"; do
   shellcheck "$script" || fail "shellcheck finds fault with $script"
 done
 for script in "$docs/_varnock" "$pcstat/_pcstat" "$capconv/_capconv" "$sigctl/_sigctl"; do

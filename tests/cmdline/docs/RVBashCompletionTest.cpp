@@ -9,6 +9,7 @@ struct BashCase : NamedRow<BashCase>
 {
     std::vector<std::string> words; // the last is the word being completed
     std::vector<std::string> expected;
+    const char* tool = "my-tool"; // a table of bashTables(), hostileTable() by default
 };
 
 std::vector<std::string> prefixed(const std::string& prefix, std::vector<std::string> words)
@@ -17,6 +18,22 @@ std::vector<std::string> prefixed(const std::string& prefix, std::vector<std::st
         word.insert(0, prefix);
     }
     return words;
+}
+
+// The shapes, and a table with commands whose global options exclude each
+// other under forms that a command's options have too.
+std::vector<RVOptionTable> bashTables()
+{
+    std::vector<RVOptionTable> tables = completionShapes();
+    // clang-format off
+    tables.emplace_back(std::vector<RVDefinition>{
+        {{"name", "all"}, {"short", "-a"}, {"long", "--all"}, {"excludes", "quiet"}, {"help", "all"}},
+        {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"help", "quiet"}},
+        {{"name", "run"}, {"command", "run"}, {"help", "runs"}},
+        {{"name", "quick"}, {"short", "-q"}, {"long", "--quick"}, {"of", "run"}, {"help", "quick"}}},
+        RVDefinition{{"executable", "run-ctl"}, {"version", "1"}});
+    // clang-format on
+    return tables;
 }
 
 // The words as bash quotes them (printf %q), as they go in.
@@ -41,6 +58,20 @@ const BashCase bashCases[] = {
     {{"nothingAfterDoubleDash"}, {"my-tool", "--", ""}, {}},
     {{"doubleDashAsAValueEndsNothing"}, {"my-tool", "-F", "--", "--q"}, {"--quiet"}},
     {{"filesInOneWordEquals"}, {"my-tool", "--file=al"}, {"--file=alpha.txt", "--file=also"}},
+    {{"optionalValueJoined"}, {"wrap", "--color="}, {"--color=always", "--color=it\\'s"}, "wrap"},
+    {{"optionalValueNeverTheNextWord"}, {"wrap", "-c", "-v", "--c"}, {"--color"}, "wrap"},
+    {{"excludedFormsLeftOut"}, {"wrap", "-va", "--"}, {"--verbose", "--color", "--spool", "--append"}, "wrap"},
+    {{"noOptionAfterAnOperand"}, {"wrap", "prog", "-"}, {}, "wrap"},
+    {{"foldersOnly"}, {"wrap", "--spool", ""}, {"compopt -o filenames", "it's dir", "compopt -o nospace"}, "wrap"},
+    {{"foldersJoinedQuotedAndNotEnded"}, {"wrap", "--spool=it"}, {"--spool=it\\'s\\ dir/", "compopt -o nospace"}, "wrap"},
+    {{"commandValuesJoined"}, {"ctl", "move", "-a", "--mode=f"}, {"--mode=fast"}, "ctl"},
+    {{"commandsAtTheCommandsPlace"}, {"ctl", "-S", "x", ""}, {"list", "move"}, "ctl"},
+    {{"commandOptionsOnly"}, {"ctl", "--", "list", "-"}, {"-a", "--all", "-h", "--help"}, "ctl"},
+    {{"commandOperandFolders"}, {"ctl", "move", "-a", ""}, {"compopt -o filenames", "it's dir", "compopt -o nospace"}, "ctl"},
+    {{"commandOptionsBeforeOperands"}, {"ctl", "move", "x", "-"}, {}, "ctl"},
+    {{"nothingAfterACommandsHelp"}, {"ctl", "list", "-ah", "-a", ""}, {}, "ctl"},
+    {{"nothingAfterAnUnknownCommand"}, {"ctl", "lst", "-a", "-"}, {}, "ctl"},
+    {{"commandFormsExcludedInTheGlobalPart"}, {"run-ctl", "-a", "run", "-"}, {"-q", "--quick"}, "run-ctl"},
 };
 // clang-format on
 
@@ -52,7 +83,11 @@ using BashCases = testing::TestWithParam<BashCase>;
 TEST_P(BashCases, completesInAPlainBash)
 {
     const ShellFolder folder;
-    folder.write("my-tool.bash", rv::renderBashCompletion(hostileTable()));
+    for (const RVOptionTable& table : bashTables()) {
+        if (table.app().executable == GetParam().tool) {
+            folder.write("tool.bash", rv::renderBashCompletion(table));
+        }
+    }
     folder.write("alpha.txt", "");
     folder.write("also", "");
     folder.run("mkdir \"it's dir\"");
@@ -61,10 +96,10 @@ TEST_P(BashCases, completesInAPlainBash)
         words += ' ' + singleQuoted(word);
     }
     const std::string script =
-        "compopt() { echo \"compopt $*\"; }; source ./my-tool.bash && COMP_WORDS=(\"$@\") && "
+        "compopt() { echo \"compopt $*\"; }; source ./tool.bash && COMP_WORDS=(\"$@\") && "
         "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) && COMP_LINE=${COMP_WORDS[*]} && "
         "COMP_POINT=${#COMP_LINE} "
-        "&& registered=$(complete -p my-tool) && registered=${registered#*-F } && "
+        "&& registered=$(complete -p \"$1\") && registered=${registered#*-F } && "
         "${registered%% *} && printf '%s\\n' \"${COMPREPLY[@]}\"";
     std::vector<std::string> lines =
         folder.run("bash --norc --noprofile -c " + singleQuoted(script) + " bash" + words);
