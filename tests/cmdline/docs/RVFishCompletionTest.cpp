@@ -29,6 +29,50 @@ TEST(FishCompletion, offersTheWordsAndTheHelpLiterally)
     EXPECT_FALSE(folder.holds("pwned"));
 }
 
+struct FishCase : NamedRow<FishCase>
+{
+    std::string line; // its first word names the table shape
+    std::vector<std::string> expected;
+};
+
+// clang-format off
+const FishCase fishCases[] = {
+    {{"filesForALoneFile"}, "find-one p a", {"adir/", "alpha.txt"}},
+    {{"nothingPastALoneFile"}, "find-one p alpha.txt ", {}},
+    {{"foldersOnlyForADirectoryValue"}, "wrap --spool a", {"adir/"}},
+    {{"optionalValueJoined"}, "wrap -ci", {"-cit's\tcolours it"}},
+    {{"optionalValueNotInTheNextWord"}, "wrap --color a", {"adir/", "alpha.txt"}},
+    {{"noOptionAfterTheFirstOperand"}, "wrap prog --l", {}},
+    {{"excludedOptionNoMore"}, "wrap -va --", {"--append\tadds", "--color\tcolours it", "--spool\twhere to work", "--verbose\tsays more"}},
+    {{"commandsWithTheirHelp"}, "ctl ", {"list\tlists them", "move\tmoves one"}},
+    {{"foldersForTheCommandsOperand"}, "ctl -S alpha.txt move -a a", {"adir/"}},
+    {{"theCommandsOptionsOnly"}, "ctl move --", {"--all\tand its copies", "--help\tshows the help screen", "--mode\thow"}},
+    {{"theCommandsValues"}, "ctl move -m ", {"fast\thow", "it's\thow"}},
+};
+// clang-format on
+
+using FishCases = testing::TestWithParam<FishCase>;
+
+// What fish offers for the line, through the script of its table shape.
+TEST_P(FishCases, completesInFish)
+{
+    const ShellFolder folder;
+    folder.run("mkdir adir scripts");
+    for (const RVOptionTable& table : completionShapes()) {
+        folder.write("scripts/" + std::string(table.app().executable),
+                     rv::renderFishCompletion(table));
+    }
+    folder.write("alpha.txt", "");
+    const std::string& line = GetParam().line;
+    std::vector<std::string> lines = folder.run(
+        "fish --no-config -c " + singleQuoted("source scripts/" + line.substr(0, line.find(' ')) +
+                                              "; complete -C " + singleQuoted(line)));
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(FishCompletion, FishCases, testing::ValuesIn(fishCases), rowName);
+
 // The script of every table shape passes fish --no-execute.
 TEST(FishCompletion, isValidForEveryShape)
 {
