@@ -39,15 +39,10 @@ struct FishCase : NamedRow<FishCase>
 const FishCase fishCases[] = {
     {{"filesForALoneFile"}, "find-one p a", {"adir/", "alpha.txt"}},
     {{"nothingPastALoneFile"}, "find-one p alpha.txt ", {}},
-    {{"foldersOnlyForADirectoryValue"}, "wrap --spool a", {"adir/"}},
     {{"optionalValueJoined"}, "wrap -ci", {"-cit's\tcolours it"}},
-    {{"optionalValueNotInTheNextWord"}, "wrap --color a", {"adir/", "alpha.txt"}},
     {{"noOptionAfterTheFirstOperand"}, "wrap prog --l", {}},
-    {{"excludedOptionNoMore"}, "wrap -va --", {"--append\tadds", "--color\tcolours it", "--spool\twhere to work", "--verbose\tsays more"}},
-    {{"commandsWithTheirHelp"}, "ctl ", {"list\tlists them", "move\tmoves one"}},
+    {{"excludedByAJoinedValue"}, "wrap --level=5 --a", {}},
     {{"foldersForTheCommandsOperand"}, "ctl -S alpha.txt move -a a", {"adir/"}},
-    {{"theCommandsOptionsOnly"}, "ctl move --", {"--all\tand its copies", "--help\tshows the help screen", "--mode\thow"}},
-    {{"theCommandsValues"}, "ctl move -m ", {"fast\thow", "it's\thow"}},
 };
 // clang-format on
 
