@@ -39,8 +39,6 @@ struct FishCase : NamedRow<FishCase>
 const FishCase fishCases[] = {
     {{"filesForALoneFile"}, "find-one p a", {"adir/", "alpha.txt"}},
     {{"nothingPastALoneFile"}, "find-one p alpha.txt ", {}},
-    {{"optionalValueJoined"}, "wrap -ci", {"-cit's\tcolours it"}},
-    {{"noOptionAfterTheFirstOperand"}, "wrap prog --l", {}},
     {{"excludedByAJoinedValue"}, "wrap --level=5 --a", {}},
     {{"foldersForTheCommandsOperand"}, "ctl -S alpha.txt move -a a", {"adir/"}},
 };
