@@ -9,6 +9,25 @@ namespace {
 
 using rv::detail::fishQuoted;
 
+// The template is the script, then the sections that its fields are made
+// of, each after a line "#### NAME: what it is for". An empty name is the
+// script's own text.
+std::string_view templateSection(std::string_view name)
+{
+    constexpr std::string_view mark = "\n#### ";
+    const std::string_view text = rv::detail::fishCompletionTemplate;
+    std::size_t begin = 0;
+    if (!name.empty()) {
+        begin = text.find(std::string(mark).append(name) + ':');
+        if (begin == std::string_view::npos) {
+            throw RVDefinitionError("template: no section " + std::string(name));
+        }
+        begin = text.find('\n', begin + 1) + 1;
+    }
+    const std::size_t end = text.find(mark, begin);
+    return text.substr(begin, end == std::string_view::npos ? end : end + 1 - begin);
+}
+
 // Every form of the option, short first, as words of fish: "-f --filter".
 std::string formsOf(const RVOptionSpec& option)
 {
@@ -20,22 +39,25 @@ std::string formsOf(const RVOptionSpec& option)
 }
 
 // The branch of the value function for an option that takes a value: file
-// names, the words of a list with the option's help, or nothing to offer.
-std::string valueCase(const RVOptionSpec& option, const std::string& function)
+// or folder names, the words of a list with the option's help, or nothing
+// to offer. The helpers are the tool's, named after tool.
+std::string valueCase(const RVOptionSpec& option, const std::string& tool)
 {
     std::string action;
     const RVAcceptedValues values = rv::acceptedValues(option);
     switch (values.kind) {
     case RVAcceptedValues::Kind::fileNames:
-        action = function + "_files $argv[2] $argv[3]";
+        action = tool + "_files $argv[2] $argv[3]";
+        break;
+    case RVAcceptedValues::Kind::directories:
+        action = tool + "_files $argv[2] $argv[3] | string match -- '*/'";
         break;
     case RVAcceptedValues::Kind::words:
-        action = function + "_words $argv[2] " + fishQuoted(option.help);
+        action = tool + "_words $argv[2] " + fishQuoted(option.help);
         for (const std::string_view word : values.words) {
             action += ' ' + fishQuoted(word);
         }
         break;
-    case RVAcceptedValues::Kind::directories: // TODO(completion)
     case RVAcceptedValues::Kind::anything:
         return "";
     }
@@ -43,79 +65,231 @@ std::string valueCase(const RVOptionSpec& option, const std::string& function)
            "\n        return\n    end\n";
 }
 
-// The body of the operand function: the files for operand $argv[1] where
-// a file operand may stand.
-std::string operandBody(const RVOptionTable& table, const std::string& function)
+// The condition of fish's test that operand $argv[1] stands where an
+// operand of this kind may; empty when none offers it.
+std::string operandCondition(std::span<const RVOperandSpec> operands, RVAcceptedValues::Kind kind)
 {
     std::string condition;
-    for (const RVWordRange& range : rv::operandPositions(table.operands(), RVAcceptedValues::Kind::fileNames)) {
+    for (const RVWordRange& range : rv::operandPositions(operands, kind)) {
         condition += (condition.empty() ? "test " : "; or test ");
         condition += "$argv[1] -ge " + std::to_string(range.first);
         if (range.end != RVWordRange::unbounded) {
             condition += " -a $argv[1] -lt " + std::to_string(range.end);
         }
     }
-    if (condition.empty()) {
+    return condition;
+}
+
+// The body of the operand function: the files, or the folders only, for
+// operand $argv[1] where an operand of that kind may stand. Files go first,
+// as they hold the folders.
+std::string operandBody(const RVOptionPart& part, const std::string& tool)
+{
+    const std::string files = operandCondition(part.operands(), RVAcceptedValues::Kind::fileNames);
+    const std::string folders =
+        operandCondition(part.operands(), RVAcceptedValues::Kind::directories);
+    std::string body;
+    if (!files.empty()) {
+        body = "    if " + files + "\n        " + tool + "_files '' $argv[2]\n";
+    }
+    if (!folders.empty()) {
+        body += (body.empty() ? "    if " : "    else if ") + folders + "\n        " + tool +
+                "_files '' $argv[2] | string match -- '*/'\n";
+    }
+    return body.empty() ? "" : body + "    end\n";
+}
+
+// The prefix of a part's functions: the tool's own for the global part;
+// for a command's, the tool's, a dash (which the tool's never holds, so no
+// other tool's functions can take the name) and the command.
+std::string partFunction(const RVOptionPart& part, const std::string& tool)
+{
+    return part.command().empty() ? tool : tool + '-' + std::string(part.command());
+}
+
+// The global part's operand in a tool with commands: the commands, each
+// with its help, and after the command, that command's completions.
+std::string commandOperandBody(const RVOptionTable& table, const std::string& tool)
+{
+    std::string commands;
+    std::string commandCases;
+    for (const RVOptionPart& part : table.commands()) {
+        commands += ' ' + fishQuoted(part.command()) + ' ' + fishQuoted(part.help());
+        commandCases += "        case " + fishQuoted(part.command()) + "\n            " +
+                        partFunction(part, tool) + "_complete\n";
+    }
+    return rv::detail::fillTemplate(templateSection("command-operand"),
+                                    {{"commands", commands}, {"commandCases", commandCases}});
+}
+
+// What a part's functions and complete commands take from its options.
+struct PartOptions
+{
+    std::string lines; // a complete command for each option
+    std::string forms; // each form and its help, for the forms function
+    std::string valueCases;
+    std::string longFormsAwaitingValue;
+    std::string lettersAwaitingValue;
+    std::string lettersWithValue; // a value joined or in the next word
+};
+
+PartOptions readOptions(const RVOptionPart& part, const std::string& command,
+                        const std::string& function, const std::string& tool)
+{
+    PartOptions read;
+    for (const RVOptionSpec& option : part.options()) {
+        for (const std::string_view form : {option.shortForm, option.longForm}) {
+            if (!form.empty()) {
+                read.forms += ' ' + fishQuoted(form) + ' ' + fishQuoted(option.help);
+            }
+        }
+        // An option that excludes others is offered only while none of them
+        // is on the line.
+        std::string condition = function + "_options";
+        for (const int excluded : option.excludes) {
+            condition += ' ' + formsOf(part.option(excluded));
+        }
+        read.lines.append(read.lines.empty() ? "" : "\n").append("complete -c ");
+        read.lines += command + " -n " + fishQuoted(condition);
+        if (!option.shortForm.empty()) {
+            read.lines += " -s " + fishQuoted(option.shortForm.substr(1));
+        }
+        read.lines += " -l " + fishQuoted(option.name) + " -d " + fishQuoted(option.help);
+        if (!option.takesValue) {
+            continue;
+        }
+        read.valueCases += valueCase(option, tool);
+        if (!option.shortForm.empty()) {
+            read.lettersWithValue += option.shortForm[1];
+        }
+        // An optional value is given joined only: the next word is not it.
+        if (option.valueIsOptional) {
+            continue;
+        }
+        read.longFormsAwaitingValue += ' ' + fishQuoted(option.longForm);
+        if (!option.shortForm.empty()) {
+            read.lettersAwaitingValue += option.shortForm[1];
+        }
+    }
+    return read;
+}
+
+// Whether the part's reading looks at the options given: when some exclude
+// others, and in a tool with commands for the help option, after which the
+// parser reads no further.
+bool readsGivenOptions(const RVOptionTable& table, const RVOptionPart& part)
+{
+    return part.hasExclusions() || table.hasCommands();
+}
+
+// The line of the reading function for each option word: when the word
+// gives one of the forms the caller names, or the help option, the reading
+// ends and prints nothing, so that nothing is offered.
+std::string optionRead(const RVOptionTable& table, const RVOptionPart& part,
+                       const PartOptions& options, const std::string& tool)
+{
+    if (!readsGivenOptions(table, part)) {
         return "";
     }
-    return "    if " + condition + "\n        " + function + "_files '' $argv[2]\n    end\n";
+    std::string endingForms = " $argv";
+    if (table.hasCommands() && part.helpIndex() != RVOptionPart::none) {
+        endingForms += ' ' + formsOf(part.option(part.helpIndex()));
+    }
+    return "            " + tool + "_gives $word " + fishQuoted(options.lettersWithValue) +
+           endingForms + "; and return\n";
+}
+
+// A part's functions, rendered from the reading and offers sections, and
+// its options' complete commands.
+struct PartScript
+{
+    std::string reading;
+    std::string offers;
+    std::string options;
+};
+
+PartScript renderPart(const RVOptionTable& table, const RVOptionPart& part, const std::string& tool)
+{
+    const std::string function = partFunction(part, tool);
+    const bool isGlobal = part.command().empty();
+    const PartOptions options =
+        readOptions(part, fishQuoted(table.app().executable), function, tool);
+    // Short forms are letters and digits, as the table checks, so they
+    // stand in the regular expressions as they are.
+    std::string awaitsValue;
+    std::string joinedValue;
+    if (!options.longFormsAwaitingValue.empty()) {
+        awaitsValue =
+            "    contains -- $argv[1]" + options.longFormsAwaitingValue + "; and echo $argv[1]\n";
+    }
+    const std::string& awaiting = options.lettersAwaitingValue;
+    if (!awaiting.empty()) {
+        awaitsValue += "    string replace -rf -- '^-[^-" + awaiting + "]*([" + awaiting +
+                       "])$' '-$1' $argv[1]\n";
+    }
+    const std::string& joining = options.lettersWithValue;
+    if (!joining.empty()) {
+        // A value joined to its short option or to a cluster: -fNAME, -vfNAME.
+        joinedValue = "            else if set -l split (string match -r -- '^(-[^-" + joining +
+                      "]*([" + joining + "]))(.+)$' $token)\n" + "                " + function +
+                      "_value -$split[3] $split[2] $split[4]\n";
+    }
+    // The global part of a tool with commands ends at the command, its
+    // first operand.
+    const bool firstOperandEndsOptions =
+        part.optionsBeforeOperands() || (isGlobal && table.hasCommands());
+    const std::string commandWords =
+        isGlobal ? ""
+                 : rv::detail::fillTemplate(templateSection("command-words"),
+                                            {{"tool", tool}, {"name", fishQuoted(part.command())}});
+    const std::string eachOption = optionRead(table, part, options, tool);
+    PartScript script;
+    script.reading = rv::detail::fillTemplate(
+        templateSection("reading"),
+        {{"function", function},
+         {"awaitsValue", awaitsValue},
+         {"commandWords", commandWords},
+         {"operandRead", firstOperandEndsOptions ? "            set ended 1\n" : ""},
+         {"optionRead", eachOption},
+         {"forms", options.forms},
+         {"stateArguments", eachOption.empty() ? "" : " $argv"}});
+    script.offers = rv::detail::fillTemplate(
+        templateSection("offers"),
+        {{"function", function},
+         {"valueCases", options.valueCases},
+         {"operandBody", isGlobal && table.hasCommands() ? commandOperandBody(table, tool)
+                                                         : operandBody(part, tool)},
+         {"joinedValue", joinedValue}});
+    script.options = options.lines;
+    return script;
 }
 
 } // namespace
 
 std::string rv::renderFishCompletion(const RVOptionTable& table)
 {
-    const std::string command = fishQuoted(table.app().executable);
-    const std::string function = detail::functionName(table.app().executable);
-    std::string lines;
-    std::string valueCases;
-    std::string longFormsWithValue;
-    std::string lettersWithValue;
-    std::string forms; // each form and its help, for the forms function
-    for (const RVOptionSpec& option : table.options()) {
-        for (const std::string_view form : {option.shortForm, option.longForm}) {
-            if (!form.empty()) {
-                forms += ' ' + fishQuoted(form) + ' ' + fishQuoted(option.help);
-            }
-        }
-        lines.append(lines.empty() ? "" : "\n").append("complete -c ").append(command);
-        lines += " -n " + function + "_options";
-        if (!option.shortForm.empty()) {
-            lines += " -s " + fishQuoted(option.shortForm.substr(1));
-        }
-        lines += " -l " + fishQuoted(option.name) + " -d " + fishQuoted(option.help);
-        if (!option.takesValue) {
-            continue;
-        }
-        valueCases += valueCase(option, function);
-        longFormsWithValue += ' ' + fishQuoted(option.longForm);
-        if (!option.shortForm.empty()) {
-            lettersWithValue += option.shortForm[1];
-        }
+    const std::string tool = detail::functionName(table.app().executable);
+    PartScript script = renderPart(table, table.global(), tool);
+    for (const RVOptionPart& part : table.commands()) {
+        const PartScript command = renderPart(table, part, tool);
+        script.reading += command.reading;
+        script.offers += '\n' + command.offers;
+        script.options += '\n' + command.options;
     }
-    // Short forms are letters and digits, as the table checks, so they
-    // stand in the regular expressions as they are.
-    std::string awaitsValue;
-    std::string joinedValue;
-    if (!longFormsWithValue.empty()) {
-        awaitsValue = "    contains -- $argv[1]" + longFormsWithValue + "; and echo $argv[1]\n";
+    std::string toolFunctions;
+    if (table.hasCommands()) {
+        toolFunctions = detail::fillTemplate(templateSection("part"), {{"tool", tool}});
     }
-    if (!lettersWithValue.empty()) {
-        awaitsValue += "    string replace -rf -- '^-[^-" + lettersWithValue + "]*([" +
-                       lettersWithValue + "])$' '-$1' $argv[1]\n";
-        // A value joined to its short option or to a cluster: -fNAME, -vfNAME.
-        joinedValue = "            else if set -l split (string match -r -- '^(-[^-" +
-                      lettersWithValue + "]*([" + lettersWithValue + "]))(.+)$' $token)\n" +
-                      "                " + function + "_value -$split[3] $split[2] $split[4]\n";
+    // Every command's part reads them when the global part does.
+    if (readsGivenOptions(table, table.global())) {
+        toolFunctions += detail::fillTemplate(templateSection("gives"), {{"tool", tool}});
     }
-    return detail::fillTemplate(detail::fishCompletionTemplate,
+    return detail::fillTemplate(templateSection(""),
                                 {{"executable", std::string(table.app().executable)},
-                                 {"command", command},
-                                 {"function", function},
-                                 {"awaitsValue", awaitsValue},
-                                 {"valueCases", valueCases},
-                                 {"operandBody", operandBody(table, function)},
-                                 {"joinedValue", joinedValue},
-                                 {"forms", forms},
-                                 {"options", lines}});
+                                 {"command", fishQuoted(table.app().executable)},
+                                 {"tool", tool},
+                                 {"partReadings", script.reading},
+                                 {"toolFunctions", toolFunctions},
+                                 {"partOffers", script.offers},
+                                 {"options", script.options}});
 }

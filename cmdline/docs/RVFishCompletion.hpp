@@ -1,5 +1,7 @@
 // The fish completion script, filled from the option table into
-// fishCompletion.template: one complete command per option.
+// fishCompletion.template: the functions that read the line and offer its
+// words once for each part (the global one, then each command's), and one
+// complete command per option.
 #pragma once
 
 #include "cmdline/RVOptionTable.hpp"

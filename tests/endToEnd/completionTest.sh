@@ -199,7 +199,7 @@ words=$(zsh -f -c "$stub" zsh "$docs/_varnock") || fail "zsh cannot run _varnock
 grep -qxF -- '(-V --version)-V[shows the software version]' <<<"$words" || fail "zsh: _arguments does not get '-V[...]' as one word"
 words=$(zsh -f -c "$stub" zsh "$sigctl/_sigctl") || fail "zsh cannot run _sigctl"
 grep -qxF -- 'set:sets a key of a link' <<<"$words" || fail "zsh: _describe does not get 'set:sets a key of a link' as one word"
-for script in "$docs/varnock.fish" "$pcstat/pcstat.fish"; do
+for script in "$docs/varnock.fish" "$pcstat/pcstat.fish" "$capconv/capconv.fish" "$sigctl/sigctl.fish"; do
   fish --no-execute "$script" || fail "fish --no-execute rejects $script"
 done
 
@@ -207,7 +207,10 @@ done
 mkdir "$scratch/dashes" && touch "$scratch/dashes/-n" "$scratch/dashes/-e"
 expect_fish() {
   local expected=$1 line=$2 got
-  got=$(cd "${3:-.}" && HOME=$scratch/here fish --no-config -c "source '$docs/varnock.fish'; source '$pcstat/pcstat.fish'; complete -C '$line'" | cut -f1 | LC_ALL=C sort | paste -sd ' ')
+  # An expected list with a tab holds the descriptions too.
+  local fields=1
+  [[ $expected == *$'\t'* ]] && fields=1-
+  got=$(cd "${3:-.}" && HOME=$scratch/here fish --no-config -c "for script in '$docs/varnock.fish' '$pcstat/pcstat.fish' '$capconv/capconv.fish' '$sigctl/sigctl.fish'; source \$script; end; complete -C '$line'" | cut -f$fields | LC_ALL=C sort | paste -sd ' ')
   [[ $got == "$expected" ]] || fail "fish: '$line' gave '$got', not '$expected'"
 }
 expect_fish "--filter --filter-name" "varnock --fil"
@@ -235,4 +238,41 @@ expect_fish "-e -n" "pcstat --cache -" "$scratch/dashes"
 # shellcheck disable=SC2088 # the tilde as fish is to print it
 expect_fish "~/monday.hex" "pcstat --cache ~/mo"
 expect_fish "-f~/caps/" "varnock -f~/ca"
+files="-dash.txt caps/ isup-old.flt isup.flt monday.hex my filter.flt"
+expect_fish "--color=always --color=auto --color=never" "capconv --color="
+expect_fish "$files" "capconv --color "
+expect_fish "monday.hex" "capconv -c mo"
+expect_fish "-cnever" "capconv -cn"
+expect_fish "--append --color --config --help --interval --no-daemon --peer --spool --verbose --version -V -a -c -h -i -s -v" "capconv -a -"
+expect_fish "" "capconv -va --t"
+expect_fish "--truncate" "capconv -sat --tr"
+expect_fish "caps/" "capconv --spool "
+expect_fish "$files" "capconv --config "
+expect_fish "" "capconv --peer "
+expect_fish "" "capconv --interval "
+expect_fish "list"$'\t'"lists the links set"$'\t'"sets a key of a link show"$'\t'"shows one link" "sigctl "
+expect_fish "--help --socket --verbose --version -S -V -h -v" "sigctl -"
+expect_fish "--color --force --help --retries -c -f -h -r" "sigctl set -"
+expect_fish "--color --force --help --retries -c -f -h -r" "sigctl -S x -- set -"
+expect_fish "json text" "sigctl list --format "
+expect_fish "-ojson" "sigctl list -oj"
+expect_fish "" "sigctl set L1 -"
+expect_fish "--all --help" "sigctl show --"
+expect_fish "" "sigctl show -- -"
+expect_fish "-dash.txt" "sigctl set -- a b -"
+expect_fish "" "sigctl set --help -"
+expect_fish "" "sigctl --help "
+expect_fish "" "sigctl lst -"
+
+# A few rows typed into an interactive fish, where Tab inserts the one
+# completion there is, or leaves the line as it is when there is none.
+fish_rows=(
+  "capconv --spool $tab" "capconv --spool caps/"
+  "sigctl li$tab" "sigctl list "
+  "sigctl -S x set --f$tab" "sigctl -S x set --force "
+  "sigctl list --so$tab" "sigctl list --so"
+  "pcstat mo$tab" "pcstat monday.hex "
+)
+# shellcheck disable=SC2016 # fish expands these
+check_rows "fish --no-config -i" "for script in '$pcstat/pcstat.fish' '$capconv/capconv.fish' '$sigctl/sigctl.fish'; source \$script; end"$'\n'"function typed; printf '%s|\n' (commandline) >>'$scratch/typed'; commandline -r ''; end; bind \cx typed" "${fish_rows[@]}"
 exit $status

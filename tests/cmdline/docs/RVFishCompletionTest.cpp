@@ -29,6 +29,43 @@ TEST(FishCompletion, offersTheWordsAndTheHelpLiterally)
     EXPECT_FALSE(folder.holds("pwned"));
 }
 
+struct FishCase : NamedRow<FishCase>
+{
+    std::string line; // its first word names the table shape
+    std::vector<std::string> expected;
+};
+
+// clang-format off
+const FishCase fishCases[] = {
+    {{"filesForALoneFile"}, "find-one p a", {"adir/", "alpha.txt"}},
+    {{"nothingPastALoneFile"}, "find-one p alpha.txt ", {}},
+    {{"excludedByAJoinedValue"}, "wrap --level=5 --a", {}},
+    {{"foldersForTheCommandsOperand"}, "ctl -S alpha.txt move -a a", {"adir/"}},
+};
+// clang-format on
+
+using FishCases = testing::TestWithParam<FishCase>;
+
+// What fish offers for the line, through the script of its table shape.
+TEST_P(FishCases, completesInFish)
+{
+    const ShellFolder folder;
+    folder.run("mkdir adir scripts");
+    for (const RVOptionTable& table : completionShapes()) {
+        folder.write("scripts/" + std::string(table.app().executable),
+                     rv::renderFishCompletion(table));
+    }
+    folder.write("alpha.txt", "");
+    const std::string& line = GetParam().line;
+    std::vector<std::string> lines = folder.run(
+        "fish --no-config -c " + singleQuoted("source scripts/" + line.substr(0, line.find(' ')) +
+                                              "; complete -C " + singleQuoted(line)));
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(FishCompletion, FishCases, testing::ValuesIn(fishCases), rowName);
+
 // The script of every table shape passes fish --no-execute.
 TEST(FishCompletion, isValidForEveryShape)
 {
