@@ -14,7 +14,9 @@
 # installs the page and the completions where man and each shell look under
 # the install prefix: the zsh folder is share/zsh/vendor-completions under
 # /usr and share/zsh/site-functions under any other prefix, chosen when
-# installing. The page's date honours SOURCE_DATE_EPOCH.
+# installing. The page's date honours SOURCE_DATE_EPOCH. <name> must be the
+# app definition's "executable": the generator stops the build otherwise,
+# and writes no file.
 function(varnock_cmdline_add_docs name)
   cmake_parse_arguments(PARSE_ARGV 1 docs "NO_INSTALL" "TEXTS;OUTPUT_DIRECTORY;COMPONENT"
                         "SOURCES;LIBRARIES")

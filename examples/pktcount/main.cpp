@@ -3,6 +3,7 @@
 #include "pktcount.hpp"
 
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char* argv[])
 {
@@ -13,12 +14,19 @@ int main(int argc, char* argv[])
     if (read.error) {
         commandLine.exitWithUsageError(*read.error);
     }
-    if (read.settings.quiet) {
+    Settings settings = read.settings;
+    if (settings.quiet) {
         return 0;
     }
-    std::fputs(headerLine(read.settings).c_str(), stdout);
-    for (const std::string& input : read.settings.inputs) {
-        std::fputs(totalLine(read.settings, input, 0).c_str(), stdout);
+    if (settings.color == Settings::Color::automatic) {
+        settings.color = isatty(STDOUT_FILENO) ? Settings::Color::always : Settings::Color::never;
+    }
+    std::fputs(headerLine(settings).c_str(), stdout);
+    for (const std::string& input : settings.inputs) {
+        if (settings.verbosity > 0) {
+            std::fputs(noteLine(settings, input).c_str(), stderr);
+        }
+        std::fputs(totalLine(settings, input, 0).c_str(), stdout);
     }
     return 0;
 }

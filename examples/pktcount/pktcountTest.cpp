@@ -45,10 +45,12 @@ struct RunRow
     std::vector<const char*> words;
     std::vector<std::string> inputs;
     bool quiet;
+    std::int64_t verbosity;
+    Settings::Color color;
     std::int64_t maxPackets;
     Settings::Format format;
     const char* matched; // a text the pattern finds, or null for no pattern
-    std::string output;  // what totalLine and headerLine write for the inputs
+    std::string output;  // what headerLine, noteLine and totalLine write for the inputs
 };
 
 std::string describe(const std::vector<const char*>& words)
@@ -66,9 +68,12 @@ int main()
 {
     using Stream = RVOutcome::Stream;
     using Format = Settings::Format;
+    using Color = Settings::Color;
     // clang-format off
     const std::vector<EndRow> ends = {
-        {{"-q", "--help"}, Stream::standardOutput, RVExitStatus::success, "Usage: pktcount [OPTION]... FILE...\n", false},
+        {{"-q", "--help"}, Stream::standardOutput, RVExitStatus::success, "Usage: pktcount [OPTION]... FILE...\nCounts the packets of each SS7 capture FILE.\n", false},
+        {{"a", "-vq"}, Stream::standardError, RVExitStatus::usageError, "pktcount: '--quiet' cannot be given with '--verbose'\n" + tryHelp},
+        {{"--color=", "a"}, Stream::standardError, RVExitStatus::usageError, "pktcount: invalid argument '' for '--color'\npktcount: valid arguments are 'always', 'never' or 'auto'\n" + tryHelp},
         {{"--quite", "a"}, Stream::standardError, RVExitStatus::usageError, "pktcount: unrecognized option '--quite'\npktcount: did you mean '--quiet'?\n" + tryHelp},
         {{"-q"}, Stream::standardError, RVExitStatus::usageError, "pktcount: missing FILE operand\n" + tryHelp},
         {{"a", "-n", "-1"}, Stream::standardError, RVExitStatus::usageError, "pktcount: invalid argument '-1' for '--max-packets': expected an integer of at least 0\n" + tryHelp},
@@ -88,10 +93,18 @@ int main()
     // them; after "--" every word is an operand.
     // clang-format off
     const std::vector<RunRow> runs = {
-        {{"a.hex"}, {"a.hex"}, false, -1, Format::text, nullptr, "a.hex: 0 packets\n"},
-        {{"a.hex", "-qn", "0", "-", "--format=csv", "b\"c\".hex", "d,e"}, {"a.hex", "-", "b\"c\".hex", "d,e"}, true, 0, Format::csv, nullptr, "file,packets\na.hex,0\n-,0\n\"b\"\"c\"\".hex\",0\n\"d,e\",0\n"},
-        {{"-n", "10", "-n", "20", "-o", "text", "-o", "csv", "--", "-n", "--"}, {"-n", "--"}, false, 10, Format::text, nullptr, "-n: 0 packets\n--: 0 packets\n"},
-        {{"--match", "I[AC]M$", "x", "-m", "("}, {"x"}, false, -1, Format::text, "an IAM", "x: 0 packets\n"},
+        {{"a.hex"}, {"a.hex"}, false, 0, Color::never, -1, Format::text, nullptr, "a.hex: 0 packets\n"},
+        {{"a.hex", "-qn", "0", "-", "--format=csv", "b\"c\".hex", "d,e"}, {"a.hex", "-", "b\"c\".hex", "d,e"}, true, 0, Color::never, 0, Format::csv, nullptr, "file,packets\na.hex,0\n-,0\n\"b\"\"c\"\".hex\",0\n\"d,e\",0\n"},
+        {{"-n", "10", "-n", "20", "-o", "text", "-o", "csv", "--", "-n", "--"}, {"-n", "--"}, false, 0, Color::never, 10, Format::text, nullptr, "-n: 0 packets\n--: 0 packets\n"},
+        {{"--match", "I[AC]M$", "x", "-m", "("}, {"x"}, false, 0, Color::never, -1, Format::text, "an IAM", "x: 0 packets\n"},
+        // -v is pktcount's own: no report of the service's, and the run goes on.
+        {{"-v", "a.hex"}, {"a.hex"}, false, 1, Color::never, -1, Format::text, nullptr, "pktcount: reading 'a.hex'\na.hex: 0 packets\n"},
+        {{"-vvv", "a.hex"}, {"a.hex"}, false, 3, Color::never, -1, Format::text, nullptr, "pktcount: reading 'a.hex', every packet\na.hex: 0 packets\n"},
+        {{"-vn", "0", "a", "--verbose", "-m", "x"}, {"a"}, false, 2, Color::never, 0, Format::text, "x", "pktcount: reading 'a', at most 0 packets, those the pattern finds\na: 0 packets\n"},
+        // A value of --color only joined: "-c never" counts the file "never".
+        {{"-c", "never", "--color=never"}, {"never"}, false, 0, Color::always, -1, Format::text, nullptr, "never: \x1b[1m0\x1b[0m packets\n"},
+        {{"-cauto", "a", "--color"}, {"a"}, false, 0, Color::automatic, -1, Format::text, nullptr, "a: 0 packets\n"},
+        {{"--color", "-o", "csv", "a"}, {"a"}, false, 0, Color::always, -1, Format::csv, nullptr, "file,packets\na,0\n"},
     };
     // clang-format on
     for (const RunRow& row : runs) {
@@ -100,10 +113,12 @@ int main()
         const Settings& settings = read.settings;
         std::string output = headerLine(settings);
         for (const std::string& input : settings.inputs) {
-            output += totalLine(settings, input, 0);
+            output += (settings.verbosity > 0 ? noteLine(settings, input) : "") +
+                      totalLine(settings, input, 0);
         }
         expect(run.standardOutcome() == RVOutcome() && !read.error &&
                    settings.inputs == row.inputs && settings.quiet == row.quiet &&
+                   settings.verbosity == row.verbosity && settings.color == row.color &&
                    settings.maxPackets == row.maxPackets && settings.format == row.format &&
                    (row.matched == nullptr
                         ? !settings.match
