@@ -595,6 +595,15 @@ RVParseResult parseWithCommands(const RVOptionTable& table, std::span<const char
     commandReading.global = &table.global();
     RVParseResult inCommand = parsePart(part, rest, commandReading);
     result.params.merge(inCommand.params);
+    // Only the help option is in both parts: given in each, its count is
+    // the whole line's.
+    if (part.helpIndex() != RVOptionTable::none) {
+        if (const auto help = inCommand.params.find(part.option(part.helpIndex()).name);
+            help != inCommand.params.end()) {
+            RVOptionValue& global = result.params.find(help->first)->second;
+            global = RVOptionValue::number(*global.asNumber() + *help->second.asNumber());
+        }
+    }
     if (!result.action && inCommand.action) {
         result.action = inCommand.action;
         result.actionPart = command;

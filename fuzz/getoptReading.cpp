@@ -217,10 +217,15 @@ GetoptReading readWithGetopt(const GetoptTable& known, std::vector<char*>& argv)
         argc -= end;
         inCommand.resize(table.part(part).options().size());
         end = readOptions(known, part, argc, words, reading, inCommand);
-        // The help option is in both parts. The service counts it in the
-        // global part only when it was given there ("-h show -h": 1, not
-        // 2), as addOptions adds no second entry of a name; reported to
-        // the lead, for a help that ends the run anyway.
+        // The help option is in both parts, and counted over the line.
+        const int help = table.part(part).helpIndex();
+        if (help != none && !inCommand[static_cast<std::size_t>(help)].empty() &&
+            reading.params.contains(table.part(part).option(help).name)) {
+            auto& count = reading.params.at(std::string(table.part(part).option(help).name));
+            count = RVOptionValue::number(
+                *count.asNumber() + std::int64_t(inCommand[static_cast<std::size_t>(help)].size()));
+            inCommand[static_cast<std::size_t>(help)].clear();
+        }
         addOptions(table.part(part), inCommand, reading.params);
     }
     const RVOptionPart& last = table.part(part);

@@ -189,6 +189,7 @@ const ParseCase parseCases[] = {
     {{"helpOfTheCommand"}, {"--bogus", "set", "--help"}, {{"set", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::help, Kind::unknownOption, "--bogus", sigctl, 3},
     {{"helpAfterAnUnknownCommand"}, {"lst", "-xh"}, {}, RVStandardAction::help, Kind::unknownCommand, "lst", sigctl},
     {{"noHelpAfterDoubleDashOfAnUnknownCommand"}, {"lst", "--", "--help"}, {}, std::nullopt, Kind::unknownCommand, "lst", sigctl},
+    {{"helpCountedOverBothParts"}, {"-h", "show", "-hS", "a"}, {{"help", V::number(2)}, {"show", V::number(1)}, {"all", V::number(1)}, {"link", texts({"a"})}}, RVStandardAction::help, std::nullopt, "", sigctl, 2},
     {{"firstOfVersionAndHelpWins"}, {"-V", "set", "--help"}, {{"version", V::number(1)}, {"set", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::version, std::nullopt, "", sigctl, 3},
     {{"versionAfterTheCommandIsNone"}, {"show", "-V", "-h"}, {{"show", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::help, Kind::globalOptionAfterCommand, "-V", sigctl, 2, 2},
 };
