@@ -40,8 +40,7 @@ bool awaitsValue(const RVOptionSpec& option)
 
 // The example's words as the parser reads them, one after the other: the
 // part they are read with (the global options, then, from the command on,
-// the command's), the option whose value the next word is, and whether the
-// options have ended.
+// the command's) and the option whose value the next word is.
 class ExampleReading
 {
 public:
@@ -66,19 +65,18 @@ private:
         return table_.hasCommands() && part_ == RVOptionTable::globalPart;
     }
 
-    // Where options come before operands, the parser makes every word after
-    // the first operand one, so the stand-ins after it need not know.
+    // After "--", and where options come before operands after the first
+    // operand, the parser makes every word an operand, so the stand-ins
+    // there need not know: they are operands, whatever their text. Only the
+    // global part's "--" matters, for the word after it is the command.
     void advance(std::string_view argument)
     {
         if (valueOf_ != RVOptionTable::none) {
             valueOf_ = RVOptionTable::none;
-        } else if (optionsEnded_) {
-            return;
         } else if (commandNext_ || (beforeCommand() && !isOption(argument))) {
             enterCommand(argument);
         } else if (argument == "--") {
             commandNext_ = beforeCommand();
-            optionsEnded_ = !commandNext_;
         } else if (isOption(argument)) {
             valueOf_ = optionAwaitingValue(argument);
         }
@@ -86,12 +84,11 @@ private:
 
     static bool isOption(std::string_view word) { return word.size() > 1 && word[0] == '-'; }
 
+    // The parser refuses a word that names no command, and reads no further.
     void enterCommand(std::string_view word)
     {
         commandNext_ = false;
         const int command = table_.findCommand(word);
-        // The parser refuses a word that names no command, and reads no further.
-        optionsEnded_ = command == RVOptionTable::none;
         part_ = command == RVOptionTable::none ? part_ : command;
     }
 
@@ -127,8 +124,7 @@ private:
         }
         const std::string_view known = word.text;
         const std::size_t equals = known.find('=');
-        const bool options = !optionsEnded_ && !commandNext_;
-        if (options && known.starts_with("--") && equals != std::string_view::npos) {
+        if (!commandNext_ && known.starts_with("--") && equals != std::string_view::npos) {
             const int option = part().findLong(known.substr(2, equals - 2));
             if (option == RVOptionTable::none) {
                 return std::string(word.source); // refused all the same
@@ -136,7 +132,7 @@ private:
             return std::string(known.substr(0, equals + 1)) +
                    acceptedValue(part().option(option), word.source);
         }
-        if (options && known.size() > 1 && known[0] == '-' && known[1] != '-') {
+        if (!commandNext_ && known.size() > 1 && known[0] == '-' && known[1] != '-') {
             // "-name=$x" is a long name typed with one dash, whatever $x holds.
             if (const int option = part().findLong(known.substr(1, equals - 1));
                 equals != std::string_view::npos && option != RVOptionTable::none &&
@@ -162,8 +158,7 @@ private:
     const RVOptionTable& table_;
     int part_ = RVOptionTable::globalPart;
     int valueOf_ = RVOptionTable::none; // the option whose value the next word is
-    bool optionsEnded_ = false;
-    bool commandNext_ = false; // after "--" in the global part of a table with commands
+    bool commandNext_ = false;          // after "--" in the global part of a table with commands
 };
 
 // "\\\n" and nothing else: a line continuation between two words, which the

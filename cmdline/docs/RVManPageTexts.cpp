@@ -68,13 +68,14 @@ int exitStatus(std::string_view text)
 RVManReference reference(std::string_view text)
 {
     const std::size_t open = text.find('(');
-    if (open == 0 || open == std::string_view::npos || !text.ends_with(')')) {
+    if (open == std::string_view::npos || !text.ends_with(')')) {
         return {};
     }
     const std::string_view page = text.substr(0, open);
     const std::string_view section = text.substr(open + 1, text.size() - open - 2);
+    // An empty name starts with the '('.
     const bool pageFits =
-        (isLetter(page.front()) || isDigit(page.front()) || page.front() == '_') &&
+        (isLetter(text.front()) || isDigit(text.front()) || text.front() == '_') &&
         madeOf(page, "._+:-");
     const bool sectionFits = !section.empty() && section.front() >= '1' && section.front() <= '9' &&
                              std::all_of(section.begin() + 1, section.end(),

@@ -42,6 +42,7 @@ const TextsFileCase textsFileCases[] = {
     {{"seeAlsoSectionUpperCase"}, "summary: a\nsee-also: groff(1X)\n", {}, "line 2: 'see-also' must be"},
     {{"seeAlsoNameOfWords"}, "summary: a\nsee-also: the groff(1)\n", {}, "line 2: 'see-also' must be"},
     {{"seeAlsoNameStartsWithADot"}, "summary: a\nsee-also: .x(1)\n", {}, "line 2: 'see-also' must be"},
+    {{"seeAlsoWithoutName"}, "summary: a\nsee-also: (1)\n", {}, "line 2: 'see-also' must be"},
     {{"seeAlsoTwoPages"}, "summary: a\nsee-also: groff(1), man(1)\n", {}, "line 2: 'see-also' must be"},
     {{"seeAlsoNotContinued"}, "summary: a\nsee-also: groff(1)\n  man(1)\n", {}, "line 3: a continued line after 'see-also'"},
     {{"escapeRefused"}, "summary: a\x1b[31mred\n", {}, "man page texts, line 1: a control character at byte 11"},
