@@ -40,7 +40,8 @@ bool awaitsValue(const RVOptionSpec& option)
 
 // The example's words as the parser reads them, one after the other: the
 // part they are read with (the global options, then, from the command on,
-// the command's) and the option whose value the next word is.
+// the command's), the option whose value the next word is, and whether
+// the options have ended.
 class ExampleReading
 {
 public:
@@ -65,20 +66,24 @@ private:
         return table_.hasCommands() && part_ == RVOptionTable::globalPart;
     }
 
-    // After "--", and where options come before operands after the first
-    // operand, the parser makes every word an operand, so the stand-ins
-    // there need not know: they are operands, whatever their text. Only the
-    // global part's "--" matters, for the word after it is the command.
+    // After "--", or where options come before operands after the first
+    // operand, every word is an operand, and an expansion stands for one as
+    // it is written; in the global part of a table with commands, the word
+    // after "--" is the command.
     void advance(std::string_view argument)
     {
         if (valueOf_ != RVOptionTable::none) {
             valueOf_ = RVOptionTable::none;
-        } else if (commandNext_ || (beforeCommand() && !isOption(argument))) {
+        } else if (optionsEnded_) {
+            return;
+        } else if (beforeCommand() && !isOption(argument)) {
             enterCommand(argument);
         } else if (argument == "--") {
-            commandNext_ = beforeCommand();
+            optionsEnded_ = !beforeCommand();
         } else if (isOption(argument)) {
             valueOf_ = optionAwaitingValue(argument);
+        } else {
+            optionsEnded_ = part().optionsBeforeOperands();
         }
     }
 
@@ -87,7 +92,6 @@ private:
     // The parser refuses a word that names no command, and reads no further.
     void enterCommand(std::string_view word)
     {
-        commandNext_ = false;
         const int command = table_.findCommand(word);
         part_ = command == RVOptionTable::none ? part_ : command;
     }
@@ -124,7 +128,7 @@ private:
         }
         const std::string_view known = word.text;
         const std::size_t equals = known.find('=');
-        if (!commandNext_ && known.starts_with("--") && equals != std::string_view::npos) {
+        if (!optionsEnded_ && known.starts_with("--") && equals != std::string_view::npos) {
             const int option = part().findLong(known.substr(2, equals - 2));
             if (option == RVOptionTable::none) {
                 return std::string(word.source); // refused all the same
@@ -132,7 +136,7 @@ private:
             return std::string(known.substr(0, equals + 1)) +
                    acceptedValue(part().option(option), word.source);
         }
-        if (!commandNext_ && known.size() > 1 && known[0] == '-' && known[1] != '-') {
+        if (!optionsEnded_ && known.size() > 1 && known[0] == '-' && known[1] != '-') {
             // "-name=$x" is a long name typed with one dash, whatever $x holds.
             if (const int option = part().findLong(known.substr(1, equals - 1));
                 equals != std::string_view::npos && option != RVOptionTable::none &&
@@ -158,7 +162,7 @@ private:
     const RVOptionTable& table_;
     int part_ = RVOptionTable::globalPart;
     int valueOf_ = RVOptionTable::none; // the option whose value the next word is
-    bool commandNext_ = false;          // after "--" in the global part of a table with commands
+    bool optionsEnded_ = false;
 };
 
 // "\\\n" and nothing else: a line continuation between two words, which the
