@@ -186,7 +186,7 @@ struct OperandPageCase : NamedRow<OperandPageCase>
 
 // clang-format off
 const OperandPageCase operandPageCases[] = {
-    {{"oneOrMore"}, {"FILE..."}, false, {"\\fBtl\\fR [\\fIOPTION\\fR]... \\fIFILE\\fR...\n.SH", ".SH OPERANDS .TP \\fIFILE\\fR... help of FILE... .SH \"COMMAND LINE\"", "in the order of the synopsis: \\fIFILE\\fR... takes one or more. Too few words for them is an error. .PP Options may stand before, between and after the operands. Every word after \\fB\\-\\-\\fR, which ends the options, is an operand, even one that starts with a dash, and so is a lone \\fB\\-\\fR,", "takes none, or a missing operand .SH", "If \\fB\\-\\-help\\fR stands on the line as an option, it is acted on"}, {"takes no operands", "no operand takes", "accept", "several", "optional", "first of them"}},
+    {{"oneOrMore"}, {"FILE..."}, false, {"\\fBtl\\fR [\\fIOPTION\\fR]... \\fIFILE\\fR...\n.SH", ".SH OPERANDS .TP \\fIFILE\\fR... help of FILE... .SH \"COMMAND LINE\"", "in the order of the synopsis: \\fIFILE\\fR... takes one or more. Too few words for them is an error. .PP Options may stand before, between and after the operands. Every word after \\fB\\-\\-\\fR, which ends the options, is an operand, even one that starts with a dash, and so is a lone \\fB\\-\\fR; what it stands for is left to the entry of its operand.", "takes none, or a missing operand .SH", "If \\fB\\-\\-help\\fR stands on the line as an option, it is acted on"}, {"takes no operands", "no operand takes", "accept", "several", "optional", "first of them"}},
     {{"anyNumber"}, {"[FILE]..."}, true, {"[\\fIFILE\\fR]... takes any number. .PP Options", "refuses any other value", "takes none, or a value that the option does not accept .SH"}, {"Too few", "none of them", "operand ."}},
     {{"oneThenOptional"}, {"SOURCE", "[DEST]"}, false, {"\\fISOURCE\\fR takes exactly one and [\\fIDEST\\fR] takes at most one. Too few words for them is an error, and so is a word that none of them takes.", "a missing operand, or a word that no operand takes .SH"}, {"several", "optional"}},
     {{"optionalFirst"}, {"[FIRST]", "LAST"}, false, {"An optional operand takes a word only when enough remain for the operands after it."}, {"several"}},
@@ -258,6 +258,113 @@ TEST(ManPage, operandsAndRangesThroughTheTools)
               std::vector<std::string>{"2"});
 }
 
+// A tool with commands, whose command set reads its options before its
+// operands, with an optional value, a checked integer and an exclusion.
+RVOptionTable commandTable()
+{
+    // clang-format off
+    return RVOptionTable({
+        {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "shows the help screen"}},
+        {{"name", "version"}, {"short", "-V"}, {"long", "--version"}, {"help", "shows the version"}},
+        {{"name", "socket"}, {"short", "-S"}, {"long", "--socket"}, {"argument", "PATH"}, {"help", "where"}},
+        {{"name", "set"}, {"command", "set"}, {"options", "before-operands"}, {"help", "sets a key"}},
+        {{"name", "force"}, {"short", "-f"}, {"long", "--force"}, {"of", "set"}, {"help", "even so"}},
+        {{"name", "dry-run"}, {"short", "-n"}, {"long", "--dry-run"}, {"excludes", "force"}, {"of", "set"}, {"help", "only says"}},
+        {{"name", "color"}, {"short", "-c"}, {"long", "--color"}, {"argument", "{always | never}"}, {"accepts", "choice"}, {"optional", "never"}, {"of", "set"}, {"help", "colours"}},
+        {{"name", "retries"}, {"short", "-r"}, {"long", "--retries"}, {"argument", "N"}, {"accepts", "integer -1.."}, {"of", "set"}, {"help", "tries"}},
+        {{"name", "link"}, {"operand", "LINK"}, {"of", "set"}, {"help", "the link"}},
+        {{"name", "rest"}, {"operand", "KEY"}, {"of", "set"}, {"help", "the key"}},
+        {{"name", "list"}, {"command", "list"}, {"help", "lists them"}},
+        {{"name", "all"}, {"short", "-a"}, {"long", "--all"}, {"of", "list"}, {"help", "all"}},
+        {{"name", "format"}, {"short", "-o"}, {"long", "--format"}, {"argument", "{text | json}"}, {"accepts", "choice"}, {"of", "list"}, {"help", "how"}},
+        {{"name", "pattern"}, {"operand", "[PATTERN]..."}, {"of", "list"}, {"help", "which"}},
+    }, {{"executable", "sc"}, {"version", "1"}});
+    // clang-format on
+}
+
+// The table of completionShapes() that this executable is named after.
+RVOptionTable shape(std::string_view executable)
+{
+    std::vector<RVOptionTable> shapes = completionShapes();
+    return std::move(*std::find_if(shapes.begin(), shapes.end(), [executable](const auto& table) {
+        return table.app().executable == executable;
+    }));
+}
+
+RVOptionTable ownHelpTable()
+{
+    return RVOptionTable({{{"name", "help"}, {"long", "--help"}, {"standard", "no"}, {"help", "h"}},
+                          {{"name", "verbose"}, {"long", "--verbose"}, {"help", "v"}},
+                          {{"name", "version"}, {"long", "--version"}, {"help", "v"}},
+                          {{"name", "ver"}, {"long", "--ver"}, {"help", "v"}},
+                          {{"name", "force"}, {"long", "--force"}, {"help", "f"}},
+                          {{"name", "format"}, {"long", "--format"}, {"help", "f"}}},
+                         {{"executable", "own"}, {"version", "1"}});
+}
+
+// What the page says for a table and its texts, row by row; page text with
+// its line breaks kept, and the titles of its sections in order.
+struct PageCase : NamedRow<PageCase>
+{
+    RVOptionTable (*table)();
+    RVManPageTexts texts;
+    std::vector<std::string> present;
+    std::vector<std::string> absent;
+    std::vector<std::string> sections = {}; // every .SH and .SS line, when given
+};
+
+// clang-format off
+const PageCase pageCases[] = {
+    {{"optionalValueAndExclusions"}, [] { return shape("wrap"); }, {"does it", {}, {}, ""}, {"\\fB\\-c\\fR, \\fB\\-\\-color\\fR[=\\fI{always | it's}\\fR]\ncolours it\n.br\nWithout a value it is \\fBalways\\fR.\n", "The value is an integer from 0 to 9. Without a value it is \\fB3\\fR. It cannot be\ngiven with \\fB\\-\\-append\\fR.\n", "adds\n.br\nIt cannot be given with \\fB\\-\\-level\\fR or \\fB\\-\\-truncate\\fR.\n", "grouped\n(\\fB\\-xy\\fR). An optional value, shown in brackets", "Options come before the operands: the first operand ends them, and so does\n\\fB\\-\\-\\fR. Every word after either is an operand, even one that starts with a\ndash, and so is", "does not accept, an option given\nwith one that it cannot be given with, or a missing operand\n"}, {"standard error", "such as \\fB\\-\\-help"}},
+    {{"noOptionalValueNoBrackets"}, [] { return testTable(); }, {"does it", {}, {}, ""}, {"(\\fB\\-xy\\fR).\n.TP"}, {"optional", "cannot be given"}},
+    {{"onlyTheServicesStandardOptions"}, ownHelpTable, {"does it", {}, {}, ""}, {"If \\fB\\-\\-version\\fR stands on the line as an option, it is acted on", "success, also after \\fB\\-\\-version\\fR\n", "With \\fB\\-\\-verbose\\fR, \\fBown\\fR tells", "such as \\fB\\-\\-for\\fR, is\nrefused, and the message names the options it begins (\\fB\\-\\-force\\fR and\n\\fB\\-\\-format\\fR)"}, {"help\\fR or", "help\\fR) or", "\\-\\-ver\\fR,"}},
+    {{"commands"}, commandTable, {"does it", {}, {}, ""}, {".SH SYNOPSIS\n\\fBsc\\fR [\\fIOPTION\\fR]... \\fBset\\fR [\\fIOPTION\\fR]... \\fILINK\\fR \\fIKEY\\fR\n.br\n\\fBsc\\fR [\\fIOPTION\\fR]... \\fBlist\\fR [\\fIOPTION\\fR]... [\\fIPATTERN\\fR]...\n.SH", "(\\fB\\-xy\\fR). An optional value", "where\n.SH COMMANDS\n", ".SS set\n\\fBsc\\fR [\\fIOPTION\\fR]... \\fBset\\fR [\\fIOPTION\\fR]... \\fILINK\\fR \\fIKEY\\fR\n.PP\nsets a key\n.TP\n\\fB\\-f\\fR", "\\fB\\-\\-color\\fR[=\\fI{always | never}\\fR]\ncolours\n.br\nThe value is one of \\fBalways\\fR or \\fBnever\\fR. Without a value it is\n\\fBnever\\fR.\n", "only says\n.br\nIt cannot be given with \\fB\\-\\-force\\fR.\n.TP", ".TP\n\\fILINK\\fR\nthe link\n.TP\n\\fIKEY\\fR\nthe key\n.SS list\n", "that word is the command. They end at \\fB\\-\\-\\fR\ntoo", "command. \\fB\\-h\\fR (\\fB\\-\\-help\\fR) given after the command shows the help of\nthat command. \\fB\\-V\\fR (\\fB\\-\\-version\\fR) is given before the command only.\n", "The options of \\fBlist\\fR may stand before, between and after its operands.", "The options of \\fBset\\fR come before its operands", "such as \\fB\\-\\-help\\fR,", "\\fBOPTIONS\\fR or \\fBCOMMANDS\\fR states", "a missing or unknown command, a global\noption after the command, a missing operand, or a word that no operand takes\n"}, {"OPERANDS", "not an option\n"}, {".SH NAME", ".SH SYNOPSIS", ".SH OPTIONS", ".SH COMMANDS", ".SS set", ".SS list", ".SH \"COMMAND LINE\"", ".SH \"EXIT STATUS\"", ".SH VERSION"}},
+    {{"helpWithoutVersion"}, [] { return shape("ctl"); }, {"does it", {}, {}, ""}, {"command. \\fB\\-h\\fR (\\fB\\-\\-help\\fR) given after the command shows the help of\nthat command.\n"}, {"before the command only"}},
+    {{"textsFileSections"}, [] { return testTable(); }, {"does it", {"na\u00efve a-b c\\d", std::string(79, 'a') + " 'quoted"}, {{"tl -q", ""}}, "", {{"TL_HOME", "where \"-\" is"}}, {{"~/.tl", "its settings"}}, {{"7", "seven"}, {"0", "nothing to do"}, {"3", "three"}}, {{"groff", "1"}, {"tl.conf", "5"}}}, {"\nna\\[u00EF]ve a\\-b c\\(rsd\n", "\n\\&'quoted\n", ".B 0\nsuccess, also after \\fB\\-\\-help\\fR or \\fB\\-\\-version\\fR\n.br\nnothing to do\n.TP\n.B 1\n", "not an option\n.TP\n.B 3\nthree\n.TP\n.B 7\nseven\n.SH", ".SH ENVIRONMENT\n.TP\n\\fBTL_HOME\\fR\nwhere \"\\-\" is\n.SH FILES\n.TP\n\\fI~/.tl\\fR\nits settings\n.SH EXAMPLES", ".SH \"SEE ALSO\"\n\\fBgroff\\fR(1), \\fBtl.conf\\fR(5)\n"}, {}, {".SH NAME", ".SH SYNOPSIS", ".SH DESCRIPTION", ".SH OPTIONS", ".SH \"COMMAND LINE\"", ".SH \"EXIT STATUS\"", ".SH ENVIRONMENT", ".SH FILES", ".SH EXAMPLES", ".SH VERSION", ".SH COPYRIGHT", ".SH \"SEE ALSO\""}},
+};
+// clang-format on
+
+using PageCases = testing::TestWithParam<PageCase>;
+
+TEST_P(PageCases, says)
+{
+    const std::string page = rv::renderManPage(GetParam().table(), GetParam().texts);
+    for (const std::string& text : GetParam().present) {
+        EXPECT_NE(page.find(text), std::string::npos) << text << "\n" << page;
+    }
+    for (const std::string& text : GetParam().absent) {
+        EXPECT_EQ(page.find(text), std::string::npos) << text << "\n" << page;
+    }
+    std::vector<std::string> sections;
+    for (std::size_t at = 0; (at = page.find("\n.S", at)) != std::string::npos; ++at) {
+        sections.push_back(page.substr(at + 1, page.find('\n', at + 1) - at - 1));
+    }
+    if (!GetParam().sections.empty()) {
+        EXPECT_EQ(sections, GetParam().sections);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ManPage, PageCases, testing::ValuesIn(pageCases), rowName);
+
+// Every table shape's page, with every section of the texts file, reads
+// without a word through groff's and mandoc's checks.
+TEST(ManPage, everyShapeThroughGroffAndMandoc)
+{
+    const RVManPageTexts texts{"does it",
+                               {"it"},
+                               {},
+                               "2026-01-02",
+                               {{"A_B", "a"}},
+                               {{"/etc/x", "x"}},
+                               {{"0", "ok"}, {"9", "nine"}},
+                               {{"groff", "1"}}};
+    const auto render = [&texts](const RVOptionTable& table) {
+        return rv::renderManPage(table, texts);
+    };
+    expectValidForEveryShape(render, "groff -man -ww -z");
+    expectValidForEveryShape(render, "mandoc -Tlint -W all");
+}
+
 struct ExampleCase : NamedRow<ExampleCase>
 {
     std::string command;
@@ -266,8 +373,9 @@ struct ExampleCase : NamedRow<ExampleCase>
     {
         test,
         operands,
-        checksOnly
-    } table = test; // operandTable() or it without operands
+        checksOnly,
+        commands
+    } table = test; // operandTable(), it without operands, or commandTable()
 };
 
 // clang-format off
@@ -318,6 +426,21 @@ const ExampleCase exampleCases[] = {
     {{"tabsSeparate"}, "tl\t-q\t-h", ""},
     {{"dollarQuoteInDoubleQuotes"}, "tl -f \"a $'b\" -q", ""},
     {{"nestedParentheses"}, "tl -f $((1+(2))) --bogus", "example 1: tl: unrecognized option '--bogus'"},
+    {{"lineContinuationGoesOn"}, "tl -q \\\n  --bogus", "example 1: tl: unrecognized option '--bogus'"},
+    {{"lineContinuationIsNoWord"}, "tl -q \\\n  -h \\\n", ""},
+    {{"excludedOptions"}, "sc set -f -n L1 k", "example 1: sc set: '--dry-run' cannot be given with '--force'", ExampleCase::commands},
+    {{"globalThenCommand"}, "sc -S /run/l.sock list --all", "", ExampleCase::commands},
+    {{"optionOfAnotherCommand"}, "sc list --force", "example 1: sc list: unrecognized option '--force'", ExampleCase::commands},
+    {{"globalOptionAfterCommand"}, "sc list -aS x", "example 1: sc list: '-S' is an option of sc: give it before 'list'", ExampleCase::commands},
+    {{"globalValueIsNoCommand"}, "sc -S \"$s\" list -o$f --format=$f -o \"$f\"", "", ExampleCase::commands},
+    {{"commandAfterEndOfOptions"}, "sc -- set --retries=$n L1 k", "", ExampleCase::commands},
+    {{"optionalValueTakesNoWord"}, "sc set -c -r $n --color -r $n L1 k", "", ExampleCase::commands},
+    {{"expansionAfterDashesIsAnOperand"}, "sc set -- L1 -r $n", "example 1: sc set: extra operand '$n'", ExampleCase::commands},
+    {{"expansionAfterAnOperandIsAnOperand"}, "sc set L1 -r $n", "example 1: sc set: extra operand '$n'", ExampleCase::commands},
+    {{"longFormAfterDashesIsAnOperand"}, "sc set -- L1 k --retries=$n", "example 1: sc set: extra operand ' --retries=$n'", ExampleCase::commands},
+    {{"shortFormAfterDashesIsAnOperand"}, "sc set -- L1 k -r$n", "example 1: sc set: extra operand ' -r$n'", ExampleCase::commands},
+    {{"expansionAsCommand"}, "sc $command", "example 1: sc: unknown command '$command'", ExampleCase::commands},
+    {{"commandMissing"}, "sc -S $s", "example 1: sc: missing command", ExampleCase::commands},
 };
 // clang-format on
 
@@ -330,9 +453,10 @@ TEST_P(ExampleCases, isCheckedAgainstTheTable)
     std::vector<RVDefinition> checksOnly = operandDefinitions();
     checksOnly.pop_back();
     const RVOptionTable table =
-        row.table == ExampleCase::test ? testTable()
-        : row.table == ExampleCase::operands
-            ? operandTable()
+        row.table == ExampleCase::test       ? testTable()
+        : row.table == ExampleCase::operands ? operandTable()
+        : row.table == ExampleCase::commands
+            ? commandTable()
             : RVOptionTable(std::move(checksOnly), {{"executable", "hexcut"}, {"version", "1"}});
     if (row.error.empty()) {
         EXPECT_NO_THROW(rv::renderManPage(table, texts));
