@@ -70,8 +70,11 @@ const char* RVOptionPart::indexLast()
     int& head = longHead_[longBucket(option.name)];
     longNext_.push_back(head);
     head = index;
-    checksValues_ = checksValues_ || option.check.kind != RVValueCheck::Kind::anything;
-    hasOptionalValues_ = hasOptionalValues_ || option.valueIsOptional;
+    // Both come only with a rare key: one test for the two.
+    if (option.check.kind != RVValueCheck::Kind::anything || option.valueIsOptional) [[unlikely]] {
+        checksValues_ = checksValues_ || option.check.kind != RVValueCheck::Kind::anything;
+        hasOptionalValues_ = hasOptionalValues_ || option.valueIsOptional;
+    }
     return nullptr;
 }
 
