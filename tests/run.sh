@@ -5,7 +5,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, a seeded run of the fuzz
 # target, the Debian packages through lintian, hardening-check and dpkg, a
 # distribution-style build, and the command-line service as another tool of
-# the set takes it (examples/pktcount). Whatever of their tools is missing
+# the set takes it (the tools of examples/). Whatever of their tools is missing
 # is installed first with apt-get. Each step's whole output goes to a log in
 # build-logs/; one line per step, and a last line that counts every test.
 set -uo pipefail
