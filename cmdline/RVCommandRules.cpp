@@ -32,15 +32,8 @@ rv::detail::RVCommandEntry rv::detail::readCommandEntry(const EntryTexts& texts,
     if (*texts[commandKey] != name) {
         fail("'command' must be the name");
     }
-    const auto& help = texts[helpKey];
-    if (!help) {
-        fail("'help' is missing");
-    }
-    if (help->empty()) {
-        fail("'help' is empty");
-    }
-    scan.add(*help);
-    RVCommandEntry entry{name, *help};
+    const std::string_view help = readHelp(texts, EntryKind::command, index, scan);
+    RVCommandEntry entry{name, help};
     if (const auto& options = texts[optionsKey]) {
         const std::optional<bool> beforeOperands = readOptionsRule(*options);
         if (!beforeOperands) {

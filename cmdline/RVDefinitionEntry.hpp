@@ -179,6 +179,21 @@ struct RVOptionTraits
     std::string_view excludes; // as written; resolved once every option is read
 };
 
+// The help line that every entry has, added to scan.
+inline std::string_view readHelp(const EntryTexts& texts, EntryKind kind, std::size_t index,
+                                 RVPrintableScan& scan)
+{
+    const EntryText& help = texts[helpKey];
+    if (!help) {
+        failEntry(kind, index, texts.name(), "'help' is missing");
+    }
+    if (help->empty()) {
+        failEntry(kind, index, texts.name(), "'help' is empty");
+    }
+    scan.add(*help);
+    return *help;
+}
+
 // The keys of an option that few tables use: standard, accepts, complete,
 // optional and excludes.
 void readRareOptionKeys(const EntryTexts& texts, std::size_t index, RVPrintableScan& scan,
@@ -213,6 +228,8 @@ inline bool isAsciiAlnum(char c)
     if (!longForm || !longForm->starts_with("--") || longForm->substr(2) != name) {
         failEntry(kind, index, name, "'long' must be \"--\" followed by the name");
     }
+    // Checked here rather than by readHelp: what the compiler makes of this
+    // function inline is what every start pays.
     const EntryText& help = texts[helpKey];
     if (!help) {
         failEntry(kind, index, name, "'help' is missing");

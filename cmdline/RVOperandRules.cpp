@@ -55,15 +55,8 @@ rv::detail::RVOperandEntry rv::detail::readOperandEntry(const EntryTexts& texts,
         fail("'operand' must be W, [W], W... or [W]..., where W is a letter followed by "
              "letters, digits, '_' or '-'");
     }
-    const auto& help = texts[helpKey];
-    if (!help) {
-        fail("'help' is missing");
-    }
-    if (help->empty()) {
-        fail("'help' is empty");
-    }
-    scan.add(*help);
-    operand.help = *help;
+    const std::string_view help = readHelp(texts, EntryKind::operand, index, scan);
+    operand.help = help;
     if (const auto& complete = texts[completeKey]) {
         const std::optional<RVCompletion> completion = readCompletion(*complete);
         if (!completion) {
