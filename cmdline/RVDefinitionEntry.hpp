@@ -172,7 +172,8 @@ inline const char* checkChoicePlaceholder(std::string_view placeholder)
 // "file", "directory" or "none"; null for any other text.
 std::optional<RVCompletion> readCompletion(std::string_view text);
 
-// What an option's entry says beside its spec, for the table to place it.
+// What an option's entry says beside the option itself, for the table to
+// place it.
 struct RVOptionTraits
 {
     bool standard = false;     // one of the service's standard options
@@ -207,7 +208,7 @@ inline bool isAsciiAlnum(char c)
 // Each reader checks the rules that the entry alone can break, adds every
 // text a person reads to scan, and throws RVDefinitionError naming the
 // entry (its place in the table from 0) for the first it breaks. An option
-// is read into the spec where it is to stay, with no copy of it; inline,
+// is read into the place where it is to stay, with no copy of it; inline,
 // for every start reads every option of its table so, and a table that
 // uses none of the rare keys pays one test for all of them.
 [[gnu::always_inline]] inline RVOptionTraits readOptionEntry(const EntryTexts& texts,
@@ -276,14 +277,14 @@ inline bool isAsciiAlnum(char c)
 // table is known.
 struct RVOptionEntry
 {
-    RVOptionSpec spec;
+    RVOptionSpec option;
     RVOptionTraits traits;
     std::string_view of;
 };
 
 struct RVOperandEntry
 {
-    RVOperandSpec spec;
+    RVOperandSpec operand;
     std::optional<std::string_view> of;
 };
 RVOperandEntry readOperandEntry(const EntryTexts& texts, std::size_t index, RVPrintableScan& scan);

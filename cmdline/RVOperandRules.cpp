@@ -48,7 +48,7 @@ rv::detail::RVOperandEntry rv::detail::readOperandEntry(const EntryTexts& texts,
         fail("an operand cannot take the name of a standard option");
     }
     RVOperandEntry entry;
-    RVOperandSpec& operand = entry.spec;
+    RVOperandSpec& operand = entry.operand;
     operand.name = name;
     operand.entry = index;
     if (!readOperandPlaceholder(*texts[operandKey], operand)) {

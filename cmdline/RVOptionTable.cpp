@@ -187,14 +187,14 @@ RVOptionTable::RVOptionTable(std::vector<RVDefinition> commandLineDefinition,
             placeOption(global_, globalPart, readOptionEntry(texts, index, scan, option), pending);
         } else if (kind == EntryKind::option) {
             RVOptionEntry& entry = pending.options.emplace_back();
-            entry.traits = readOptionEntry(texts, index, scan, entry.spec);
+            entry.traits = readOptionEntry(texts, index, scan, entry.option);
             entry.of = *texts[ofKey];
         } else if (kind == EntryKind::operand) {
             RVOperandEntry entry = readOperandEntry(texts, index, scan);
             if (entry.of) [[unlikely]] {
                 pending.operands.push_back(std::move(entry));
             } else {
-                global_.operands_.push_back(entry.spec);
+                global_.operands_.push_back(entry.operand);
             }
         } else {
             addCommand(readCommandEntry(texts, index, scan), index);
@@ -245,10 +245,10 @@ void RVOptionTable::readCommandParts(Pending& pending, bool appHasOptionsRule)
         }
     };
     for (const RVOptionEntry& entry : pending.options) {
-        consider(entry.spec.entry, EntryKind::option, entry.spec.name, entry.of);
+        consider(entry.option.entry, EntryKind::option, entry.option.name, entry.of);
     }
     for (const RVOperandEntry& entry : pending.operands) {
-        consider(entry.spec.entry, EntryKind::operand, entry.spec.name, *entry.of);
+        consider(entry.operand.entry, EntryKind::operand, entry.operand.name, *entry.of);
     }
     if (stray) {
         const auto& [entry, kind, name, of] = *stray;
@@ -271,7 +271,7 @@ void RVOptionTable::readCommandParts(Pending& pending, bool appHasOptionsRule)
     const RVOptionSpec* help =
         global_.helpIndex_ != none ? &global_.option(global_.helpIndex_) : nullptr;
     for (RVOptionEntry& entry : pending.options) {
-        const RVOptionSpec& option = entry.spec;
+        const RVOptionSpec& option = entry.option;
         const auto fail = [&](std::string_view problem) {
             failEntry(EntryKind::option, option.entry, option.name, problem);
         };
@@ -292,7 +292,7 @@ void RVOptionTable::readCommandParts(Pending& pending, bool appHasOptionsRule)
         }
         const int part = findCommand(entry.of);
         RVOptionPart& owner = commands_[static_cast<std::size_t>(part - 1)];
-        owner.options_.push_back(std::move(entry.spec));
+        owner.options_.push_back(std::move(entry.option));
         placeOption(owner, part, entry.traits, pending);
     }
     for (RVOptionPart& part : commands_) {
@@ -304,7 +304,7 @@ void RVOptionTable::readCommandParts(Pending& pending, bool appHasOptionsRule)
         }
     }
     for (const RVOperandEntry& entry : pending.operands) {
-        const RVOperandSpec& operand = entry.spec;
+        const RVOperandSpec& operand = entry.operand;
         if (findCommand(operand.name) != none) {
             failEntry(EntryKind::operand, operand.entry, operand.name, "the name is a command's");
         }
@@ -363,9 +363,9 @@ void RVOptionTable::linkExclusions(Pending& pending)
                 fail(rv::quoted(name) + " is a standard option");
             }
             if (other == none) {
-                const bool operand =
-                    std::any_of(owner.operands_.begin(), owner.operands_.end(),
-                                [name](const RVOperandSpec& spec) { return spec.name == name; });
+                const bool operand = std::any_of(
+                    owner.operands_.begin(), owner.operands_.end(),
+                    [name](const RVOperandSpec& candidate) { return candidate.name == name; });
                 fail(rv::quoted(name) + (operand ? " is an operand"
                                          : exclusion.part == globalPart
                                              ? " is no option of the table"

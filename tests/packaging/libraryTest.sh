@@ -97,7 +97,7 @@ checkPktcount() {
 }
 checkLinkctl() {
   local tool=$1/bin/linkctl
-  [[ $(grep -Ec '^ +linkctl \[OPTION\]\.\.\. (list \[OPTION\]\.\.\.|show \[OPTION\]\.\.\. LINK\.\.\.|set \[OPTION\]\.\.\. LINK KEY VALUE)$' <<<"$(manOf "$1" linkctl)") == 3 ]] ||
+  [[ $(grep -Ec '^ +linkctl \[OPTION\]\.\.\. (list \[OPTION\]\.\.\.|show \[OPTION\]\.\.\. LINK\.\.\.|set \[OPTION\]\.\.\. LINK KEY VALUE)$' <<<"$(manOf "$1" linkctl | sed -n '/^SYNOPSIS$/,/^DESCRIPTION$/p')") == 3 ]] ||
     fail "$2: linkctl's synopsis does not show its three commands"
   [[ $("$tool" set L1 sls -1) == '/run/ss7/links.sock: set L1 sls=-1' ]] ||
     fail "$2: linkctl set does not give -1 to VALUE"
