@@ -356,6 +356,9 @@ const EndToEndCase endToEndCases[] = {
     {{"standardInputClosed"}, {"-i", "-"}, 0, exactly(""), exactly(""), "varnock", Stdin::closed},
     {{"standardInputEndless"}, {"-i", "-"}, 0, exactly(""), exactly(""), "varnock", Stdin::endlessPipe},
     {{"memoryExhausted"}, std::vector<std::string>(60000, "--input=/srv/captures/2026/12/08/link-a-000001.pcap"), 1, exactly(""), exactly("varnock: memory exhausted\n"), "varnock", Stdin::devNull, Stdout::pipe, Start::memoryLimited},
+    // 100,000 inputs fill the run's region within their first few hundred, and
+    // the C library's heap then runs out.
+    {{"memoryExhaustedPastTheRegion"}, std::vector<std::string>(100000, "-i/srv/captures/2026/12/08/link-a-000001.pcap"), 1, exactly(""), exactly("varnock: memory exhausted\n"), "varnock", Stdin::devNull, Stdout::pipe, Start::memoryLimited},
     {{"versionInLimitedMemory"}, {"--version"}, 0, exactly("varnock 1.15.0\n" + copyright), exactly(""), "varnock", Stdin::devNull, Stdout::pipe, Start::memoryLimited},
     {{"namedFilesNeverTouched"}, {"-f", "a.flt", "--staging-area", "s.stg", "-i", "in.hex", "-i", "-"}, 0, exactly(""), exactly(""), "varnock", Stdin::endlessPipe, Stdout::pipe, Start::traced},
 };
