@@ -35,6 +35,13 @@ expectHardened() {
     ! { [[ $2 == yes ]] && grep -qF ' Fortify Source functions: no, only unprotected functions found!' <<<"$report"; }; then
     fail "hardening-check: $1 is not fortified"
   fi
+  # Immediate binding binds every function the binary names at each start:
+  # none of those that only the C++ runtime's default terminate handler and
+  # its demangler call, which the executable's own handler keeps out.
+  local unused
+  unused=$(nm -D --undefined-only "$1" | awk '{ sub(/@.*/, "", $NF); print $NF }' |
+    grep -xE 'fputs|fputc|fwrite|stderr|realloc|sprintf|strncmp' | paste -sd ' ' || true)
+  [[ -z $unused ]] || fail "$1 binds what no run calls: $unused"
 }
 
 [[ ${package##*/} == "varnock_${toolVersion}_$architecture.deb" ]] ||
