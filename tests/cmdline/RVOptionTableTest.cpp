@@ -301,7 +301,10 @@ TEST(OptionTable, longNamesAreFoundWhateverTheyShareABucketWith)
     const RVOptionTable table({{{"name", "aa"}, {"long", "--aa"}, {"help", "x"}},
                                {{"name", "ii"}, {"long", "--ii"}, {"help", "x"}},
                                {{"name", "i"}, {"long", "--i"}, {"help", "x"}},
-                               {{"name", "ii-x"}, {"long", "--ii-x"}, {"help", "x"}}},
+                               {{"name", "ii-x"}, {"long", "--ii-x"}, {"help", "x"}},
+                               {{"name", "input"}, {"long", "--input"}, {"help", "x"}},
+                               {{"name", "abcdefgh"}, {"long", "--abcdefgh"}, {"help", "x"}},
+                               {{"name", "abcdefghi"}, {"long", "--abcdefghi"}, {"help", "x"}}},
                               {{"executable", "t"}, {"version", "1"}});
     const struct
     {
@@ -309,9 +312,30 @@ TEST(OptionTable, longNamesAreFoundWhateverTheyShareABucketWith)
         int exact;        // findLong
         int beforeEquals; // findLongBeforeEquals
     } rows[] = {
-        {"aa", 0, 0},    {"ii", 1, 1},   {"i", 2, 2},      {"ii-x", 3, 3},
-        {"ii=v", -1, 1}, {"i=v", -1, 2}, {"ii-x=", -1, 3}, {"ii-", -1, -1},
-        {"iii", -1, -1}, {"a", -1, -1},  {"", -1, -1},     {"=v", -1, -1},
+        {"aa", 0, 0},
+        {"ii", 1, 1},
+        {"i", 2, 2},
+        {"ii-x", 3, 3},
+        {"ii=v", -1, 1},
+        {"i=v", -1, 2},
+        {"ii-x=", -1, 3},
+        {"ii-", -1, -1},
+        {"iii", -1, -1},
+        {"a", -1, -1},
+        {"", -1, -1},
+        {"=v", -1, -1},
+        // Names of four to eight bytes are compared as two words of four.
+        {"input=x", -1, 4},
+        {"inpux", -1, -1},
+        {"inbut", -1, -1},
+        {"input", 4, 4},
+        {"abcdefgh", 5, 5},
+        {"abcdefgx", -1, -1},
+        {"abcXefgh", -1, -1},
+        {"abcdefghi", 6, 6},
+        {"abcdefghX", -1, -1},
+        {"abcdXfghi", -1, -1},
+        {"abcdefgh=", -1, 5},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(table.findLong(row.text), row.exact) << row.text;
