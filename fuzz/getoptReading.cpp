@@ -201,6 +201,7 @@ GetoptReading readWithGetopt(const GetoptTable& known, std::vector<char*>& argv)
     }
     int part = RVOptionTable::globalPart;
     Given inCommand;
+    bool actionAsked = false; // by the options of the part the operands are read in
     if (table.hasCommands()) {
         // The word the global options end at names the command, and the
         // rest is read as a line of its own, with the command's name in
@@ -217,6 +218,7 @@ GetoptReading readWithGetopt(const GetoptTable& known, std::vector<char*>& argv)
         argc -= end;
         inCommand.resize(table.part(part).options().size());
         end = readOptions(known, part, argc, words, reading, inCommand);
+        actionAsked = asksForAction(table.part(part), inCommand);
         // The help option is in both parts, and counted over the line.
         const int help = table.part(part).helpIndex();
         if (help != none && !inCommand[static_cast<std::size_t>(help)].empty() &&
@@ -229,9 +231,10 @@ GetoptReading readWithGetopt(const GetoptTable& known, std::vector<char*>& argv)
         addOptions(table.part(part), inCommand, reading.params);
     }
     const RVOptionPart& last = table.part(part);
-    if (!takeOperands(last, std::span(words + end, words + argc),
-                      asksForAction(last, part == RVOptionTable::globalPart ? global : inCommand),
-                      reading.params)) {
+    if (part == RVOptionTable::globalPart) {
+        actionAsked = asksForAction(last, global);
+    }
+    if (!takeOperands(last, std::span(words + end, words + argc), actionAsked, reading.params)) {
         reading.error = true;
     }
     return reading;

@@ -151,8 +151,11 @@ std::string givenTest(const RVOptionSpec& option, const std::string& lettersWith
 }
 
 // What the part's option words rule out: the forms of the options that
-// each excludes, and, in a command's part, everything after its help.
-std::string rulesOf(const RVOptionPart& part, const std::string& lettersWithValue)
+// each excludes, and, in a table with commands, everything after the help
+// option, or after the version option before the command: the line does
+// nothing else.
+std::string rulesOf(const RVOptionTable& table, const RVOptionPart& part,
+                    const std::string& lettersWithValue)
 {
     std::string rules;
     for (const RVOptionSpec& option : part.options()) {
@@ -165,9 +168,11 @@ std::string rulesOf(const RVOptionPart& part, const std::string& lettersWithValu
                      " && excluded+=" + shellQuoted(forms) + "\n";
         }
     }
-    if (!part.command().empty() && part.helpIndex() != RVOptionPart::none) {
-        rules += "    " + givenTest(part.option(part.helpIndex()), lettersWithValue) +
-                 " && part='' && return 1\n";
+    for (const int standard : {part.helpIndex(), part.versionIndex()}) {
+        if (table.hasCommands() && standard != RVOptionPart::none) {
+            rules += "    " + givenTest(part.option(standard), lettersWithValue) +
+                     " && part='' && return 1\n";
+        }
     }
     return rules;
 }
@@ -216,18 +221,22 @@ std::string partFunctions(const RVOptionTable& table, const RVOptionPart& part,
                                           ")\n        value=$1\n        return 0\n        ;;\n"},
          {"notOptional",
           optionalLetters.empty() ? "" : " && [[ '" + optionalLetters + "' != *\"$letter\"* ]]"},
-         {"rulesOut", sectionIf(readsRulesOut(table, part), "rulesOut",
-                                {{"prefix", prefix}, {"rules", rulesOf(part, lettersWithValue)}})},
+         {"rulesOut",
+          sectionIf(readsRulesOut(table, part), "rulesOut",
+                    {{"prefix", prefix}, {"rules", rulesOf(table, part, lettersWithValue)}})},
          {"operandBody", operandBody(table, part, function)},
          // Short forms are letters and digits, as the table checks, so they
          // stand in the template's single quotes as they are.
          {"lettersWithValue", lettersWithValue}});
 }
 
-// The functions of a command's part start with this: "_sigctl__set".
+// The functions of a command's part start with this: "_sigctl__set_". A
+// name holds no "__" of its own, so the one after it keeps the functions of
+// "get" apart from those of "get-awaits" ("_t__get__awaits_value" and
+// "_t__get_awaits__value").
 std::string commandPrefix(const std::string& function, const RVOptionPart& command)
 {
-    return function + "_" + rv::detail::functionName(command.command());
+    return function + "_" + rv::detail::functionName(command.command()) + "_";
 }
 
 // Whether the global part or any command's has it.
@@ -268,7 +277,8 @@ std::string rv::renderBashCompletion(const RVOptionTable& table)
         const std::string prefix = commandPrefix(function, command);
         directories = directories || usesDirectories(command);
         parts += partFunctions(table, command, prefix, function);
-        commandCases += "    " + shellQuoted(command.command()) + ") part=" + prefix +
+        // Quoted, for a command named like a word of bash's own ("esac").
+        commandCases += "    '" + std::string(command.command()) + "') part=" + prefix +
                         " before=" + (command.optionsBeforeOperands() ? "1" : "''") +
                         " forms=" + formsArray(command) + " ;;\n";
     }

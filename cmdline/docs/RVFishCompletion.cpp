@@ -175,16 +175,16 @@ PartOptions readOptions(const RVOptionPart& part, const std::string& command,
 }
 
 // Whether the part's reading looks at the options given: when some exclude
-// others, and in a tool with commands for the help option, after which the
-// parser reads no further.
+// others, and in a tool with commands for the help and version options,
+// after which the parser reads no further.
 bool readsGivenOptions(const RVOptionTable& table, const RVOptionPart& part)
 {
     return part.hasExclusions() || table.hasCommands();
 }
 
 // The line of the reading function for each option word: when the word
-// gives one of the forms the caller names, or the help option, the reading
-// ends and prints nothing, so that nothing is offered.
+// gives one of the forms the caller names, or the help or version option,
+// the reading ends and prints nothing, so that nothing is offered.
 std::string optionRead(const RVOptionTable& table, const RVOptionPart& part,
                        const PartOptions& options, const std::string& tool)
 {
@@ -192,8 +192,10 @@ std::string optionRead(const RVOptionTable& table, const RVOptionPart& part,
         return "";
     }
     std::string endingForms = " $argv";
-    if (table.hasCommands() && part.helpIndex() != RVOptionPart::none) {
-        endingForms += ' ' + formsOf(part.option(part.helpIndex()));
+    for (const int standard : {part.helpIndex(), part.versionIndex()}) {
+        if (table.hasCommands() && standard != RVOptionPart::none) {
+            endingForms += ' ' + formsOf(part.option(standard));
+        }
     }
     return "            " + tool + "_gives $word " + fishQuoted(options.lettersWithValue) +
            endingForms + "; and return\n";

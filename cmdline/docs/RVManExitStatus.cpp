@@ -65,6 +65,12 @@ std::vector<std::string> usageWrongs(const RVOptionTable& table)
     }
     if (table.hasCommands()) {
         wrongs.emplace_back("a missing or unknown command");
+    }
+    // Every command's part understands the help option: only another global
+    // option can be given after the command by mistake.
+    const auto global = table.global().options();
+    if (table.hasCommands() &&
+        global.size() > (table.helpIndex() != RVOptionTable::none ? 1U : 0U)) {
         wrongs.emplace_back("a global option after the command");
     }
     addOperandWrongs(wrongs, table);

@@ -32,6 +32,16 @@ std::vector<RVOptionTable> bashTables()
         {{"name", "run"}, {"command", "run"}, {"help", "runs"}},
         {{"name", "quick"}, {"short", "-q"}, {"long", "--quick"}, {"of", "run"}, {"help", "quick"}}},
         RVDefinition{{"executable", "run-ctl"}, {"version", "1"}});
+    // Commands whose names would share a function's name, or are a word of
+    // bash's own.
+    tables.emplace_back(std::vector<RVDefinition>{
+        {{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "help"}},
+        {{"name", "get"}, {"command", "get"}, {"help", "gets"}},
+        {{"name", "output"}, {"short", "-o"}, {"long", "--output"}, {"argument", "{json | text}"}, {"of", "get"}, {"help", "as"}},
+        {{"name", "get-awaits"}, {"command", "get-awaits"}, {"help", "waits"}},
+        {{"name", "quiet"}, {"short", "-q"}, {"long", "--quiet"}, {"of", "get-awaits"}, {"help", "quiet"}},
+        {{"name", "esac"}, {"command", "esac"}, {"help", "ends"}}},
+        RVDefinition{{"executable", "odd-ctl"}, {"version", "1"}});
     // clang-format on
     return tables;
 }
@@ -72,6 +82,9 @@ const BashCase bashCases[] = {
     {{"nothingAfterACommandsHelp"}, {"ctl", "list", "-ah", "-a", ""}, {}, "ctl"},
     {{"nothingAfterAnUnknownCommand"}, {"ctl", "lst", "-a", "-"}, {}, "ctl"},
     {{"commandFormsExcludedInTheGlobalPart"}, {"run-ctl", "-a", "run", "-"}, {"-q", "--quick"}, "run-ctl"},
+    {{"commandFunctionsApart"}, {"odd-ctl", "get", "-o", ""}, {"json", "text"}, "odd-ctl"},
+    {{"commandNamedLikeAWordOfBash"}, {"odd-ctl", "e"}, {"esac"}, "odd-ctl"},
+    {{"nothingAfterTheGlobalHelp"}, {"odd-ctl", "-h", ""}, {}, "odd-ctl"},
 };
 // clang-format on
 
