@@ -262,6 +262,7 @@ expect_fish "" "sigctl show -- -"
 expect_fish "-dash.txt" "sigctl set -- a b -"
 expect_fish "" "sigctl set --help -"
 expect_fish "" "sigctl --help "
+expect_fish "" "sigctl -V "
 expect_fish "" "sigctl lst -"
 
 # A few rows typed into an interactive fish, where Tab inserts the one
