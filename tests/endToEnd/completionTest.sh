@@ -18,7 +18,7 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/here" && cd "$scratch/here"
-touch isup.flt isup-old.flt monday.hex "my filter.flt" ./-dash.txt && mkdir caps
+touch isup.flt isup-old.flt monday.hex "my filter.flt" ./-dash.txt && mkdir -p caps/a:b
 
 # Types each line into an interactive shell ($1) on a pseudo-terminal, after
 # the setup lines ($2); a key that the setup binds (^X, typed after each
@@ -79,6 +79,7 @@ bash_rows=(
   "capconv --spool $all" "capconv --spool caps "
   "capconv --spool ca$tab" "capconv --spool caps/"
   "capconv -sca$tab" "capconv -scaps/"
+  "capconv --spool caps/a:$tab" "capconv --spool caps/a:b/"
   "capconv --peer $tab" "capconv --peer "
   "capconv --interval $tab" "capconv --interval "
   "capconv --config mo$tab" "capconv --config monday.hex "
