@@ -7,6 +7,7 @@
 // libFuzzer keeps it.
 #include "fuzz/fuzzTables.hpp"
 #include "fuzz/getoptReading.hpp"
+#include "fuzz/readingsAgree.hpp"
 
 #include <cstdint>
 #include <cstdio>
@@ -14,38 +15,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-namespace {
-
-// The places where the service is meant to differ from getopt_long: it
-// refuses lines that getopt_long accepts, as it does not expand "--verb" to
-// "--verbose", nor read "-input=x" as -i with the value "nput=x" (nor
-// "-color" as -c with "olor"). Error texts never count, nor which error
-// comes first. What getopt_long leaves to the program is the program's
-// error on the getopt side (getoptReading.hpp): words that do not fit the
-// operands, such as any word for a table without operands, and a missing
-// or unknown command. On lines that both accept, the help option given
-// both before and after the command counts as the service counts it
-// (getoptReading.cpp says how).
-bool meantToDiffer(const RVUsageError& error, const GetoptReading& getopt)
-{
-    using Kind = RVUsageError::Kind;
-    return (error.kind == Kind::unknownOption && getopt.expanded.contains(error.word)) ||
-           (error.kind == Kind::singleDashLongName && getopt.joined.contains(error.word));
-}
-
-bool agree(const GetoptTable& known, const RVParseResult& result, const GetoptReading& getopt)
-{
-    if (result.error) {
-        return getopt.error || meantToDiffer(*result.error, getopt);
-    }
-    return !getopt.error && getopt.expanded.empty() && getopt.params == result.params &&
-           getopt.action == result.action && getopt.actionPart == result.actionPart &&
-           getopt.command == result.command &&
-           (!known.varnockOptions || getopt.settings == resolveRunSettings(result.params));
-}
-
-} // namespace
 
 // getopt_long stops at the first operand when POSIXLY_CORRECT is set; the
 // service reads no environment variable, and the comparison is with the
@@ -73,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RVParseResult result =
         rv::parseArguments(known.table, {argv.data() + 1, argv.size() - 2});
     const GetoptReading getopt = readWithGetopt(known, argv);
-    if (agree(known, result, getopt)) {
+    if (readingsAgree(known, result, getopt)) {
         return 0;
     }
     // The words as typed: getopt_long has permuted argv.
