@@ -224,12 +224,15 @@ PartScript renderPart(const RVOptionTable& table, const RVOptionPart& part, cons
         awaitsValue =
             "    contains -- $argv[1]" + options.longFormsAwaitingValue + "; and echo $argv[1]\n";
     }
+    // The letter awaits its value only at the end of a cluster in which no
+    // letter before it takes a value: -cs gives c the value s, whether c's
+    // value is optional or not.
     const std::string& awaiting = options.lettersAwaitingValue;
+    const std::string& joining = options.lettersWithValue;
     if (!awaiting.empty()) {
-        awaitsValue += "    string replace -rf -- '^-[^-" + awaiting + "]*([" + awaiting +
+        awaitsValue += "    string replace -rf -- '^-[^-" + joining + "]*([" + awaiting +
                        "])$' '-$1' $argv[1]\n";
     }
-    const std::string& joining = options.lettersWithValue;
     if (!joining.empty()) {
         // A value joined to its short option or to a cluster: -fNAME, -vfNAME.
         joinedValue = "            else if set -l split (string match -r -- '^(-[^-" + joining +
