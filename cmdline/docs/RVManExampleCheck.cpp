@@ -165,22 +165,6 @@ private:
     bool optionsEnded_ = false;
 };
 
-// "\\\n" and nothing else: a line continuation between two words, which the
-// shell removes before it splits the line.
-bool isLineContinuation(const RVShellToken& token)
-{
-    if (token.kind != RVShellToken::Kind::word || token.quoted || token.expands ||
-        !token.text.empty() || token.source.empty() || token.source.size() % 2 != 0) {
-        return false;
-    }
-    for (std::size_t at = 0; at < token.source.size(); at += 2) {
-        if (token.source.substr(at, 2) != "\\\n") {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 std::vector<RVShellToken> rv::detail::checkExample(const RVOptionTable& table,
@@ -194,7 +178,6 @@ std::vector<RVShellToken> rv::detail::checkExample(const RVOptionTable& table,
         fail(split.problem);
     }
     std::vector<RVShellToken> tokens = std::move(split.tokens);
-    std::erase_if(tokens, isLineContinuation);
     // The words after the first unquoted word that is the executable's name,
     // up to the control operator that ends its command, redirections left out.
     std::size_t index = 0;

@@ -44,19 +44,6 @@ std::string upperCase(std::string_view text)
     return upper;
 }
 
-// The token as written, without the line continuations that the shell
-// removes from an unquoted word, for the page breaks the line where it fits.
-std::string withoutContinuations(const RVShellToken& token)
-{
-    std::string source(token.source);
-    if (!token.quoted && !token.expands) {
-        for (std::size_t at; (at = source.find("\\\n")) != std::string::npos;) {
-            source.erase(at, 2);
-        }
-    }
-    return source;
-}
-
 // A long command is broken with a shell line continuation where blanks
 // stand between two tokens, never inside a word or its quotes, so that it
 // fits an 80-column page and still runs when copied from it.
@@ -69,7 +56,7 @@ std::string exampleLines(const std::vector<RVShellToken>& tokens)
         if (pieces.empty() || token.spaceBefore) {
             pieces.emplace_back();
         }
-        pieces.back() += withoutContinuations(token);
+        pieces.back() += token.source;
     }
     std::string lines;
     std::string line; // the pieces of the current line, shown after `indent`

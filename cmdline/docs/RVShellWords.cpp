@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -56,6 +58,11 @@ public:
                 spaceBefore = true;
                 continue;
             }
+            // A line continuation between tokens is nothing at all.
+            if (continuesLine(at_)) {
+                at_ += 2;
+                continue;
+            }
             const std::size_t start = at_;
             RVShellToken& token = split.tokens.emplace_back();
             token.spaceBefore = spaceBefore;
@@ -77,7 +84,7 @@ public:
                     token.text.clear();
                 }
             }
-            token.source = command_.substr(start, at_ - start);
+            token.source = withoutContinuations(start);
         }
         for (std::size_t index = 0; index < split.tokens.size() && problem_.empty(); ++index) {
             if (split.tokens[index].kind == RVShellToken::Kind::redirection &&
@@ -91,6 +98,23 @@ public:
     }
 
 private:
+    bool continuesLine(std::size_t at) const
+    {
+        return command_[at] == '\\' && at + 1 < command_.size() && command_[at + 1] == '\n';
+    }
+
+    // The token from start to here, less the line continuations read in it.
+    std::string withoutContinuations(std::size_t start)
+    {
+        std::string source;
+        for (const std::size_t continuation : continuations_) {
+            source.append(command_.substr(start, continuation - start));
+            start = continuation + 2;
+        }
+        continuations_.clear();
+        return source.append(command_.substr(start, at_ - start));
+    }
+
     bool startsProcessSubstitution() const
     {
         return (command_[at_] == '<' || command_[at_] == '>') && at_ + 1 < command_.size() &&
@@ -150,6 +174,8 @@ private:
         if (command_[at_ + 1] != '\n') {
             token_->quoted = true;
             keep(command_[at_ + 1]);
+        } else {
+            continuations_.push_back(at_);
         }
         at_ += 2;
     }
@@ -182,6 +208,8 @@ private:
                 std::string_view("$`\"\\\n").find(command_[at_ + 1]) != std::string_view::npos) {
                 if (command_[at_ + 1] != '\n') {
                     keep(command_[at_ + 1]);
+                } else {
+                    continuations_.push_back(at_);
                 }
                 at_ += 2;
             } else if (c == '$') {
@@ -267,6 +295,9 @@ private:
         while (at_ < command_.size() && problem_.empty()) {
             const char c = command_[at_];
             if (c == '\\') {
+                if (continuesLine(at_)) {
+                    continuations_.push_back(at_);
+                }
                 at_ += 2;
             } else if (c == '\'') {
                 readSingleQuoted();
@@ -320,8 +351,9 @@ private:
 
     std::string_view command_;
     std::size_t at_ = 0;
-    RVShellToken* token_ = nullptr; // the word being read
-    bool known_ = true;             // no expansion yet in the word being read
+    RVShellToken* token_ = nullptr;          // the word being read
+    std::vector<std::size_t> continuations_; // where its line continuations stand
+    bool known_ = true;                      // no expansion yet in the word being read
     int depth_ = 0;
     std::string problem_;
 };

@@ -23,7 +23,9 @@ struct RVShellToken
     };
 
     Kind kind = Kind::word;
-    std::string_view source; // as written, quotes and all
+    // As written, quotes and all, without the line continuations that the
+    // shell removes before it reads the words.
+    std::string source;
     // For a word: its text once quotes and escapes are removed; for one that
     // holds an expansion, only the text before the first expansion.
     std::string text;
@@ -34,7 +36,7 @@ struct RVShellToken
 
 struct RVShellSplit
 {
-    std::vector<RVShellToken> tokens; // views into the command
+    std::vector<RVShellToken> tokens;
     // What keeps a shell from reading the command (an unbalanced quote),
     // empty when it reads.
     std::string problem;
