@@ -263,6 +263,15 @@ public:
     const RVOptionPart& global() const { return global_; }
     std::span<const RVOptionPart> commands() const { return commands_; }
     bool hasCommands() const { return !commands_.empty(); }
+    // Whether any part, the global one or a command's, has it.
+    bool anyPart(bool (RVOptionPart::*has)() const) const
+    {
+        bool any = (global_.*has)();
+        for (const RVOptionPart& command : commands_) {
+            any = any || (command.*has)();
+        }
+        return any;
+    }
     const RVOptionPart& part(int index) const
     {
         return index == globalPart ? global_ : commands_[static_cast<std::size_t>(index - 1)];

@@ -28,23 +28,10 @@ std::string shellQuoted(std::string_view text)
     return quoted + '"';
 }
 
-// A section of the template: the script is its text up to the first line
-// "#@ NAME (remark)", and each such line starts the section NAME, a block
-// that the script takes only where its table needs it.
+// A section of the template (RVTextTemplate.hpp says how they are marked).
 std::string_view section(std::string_view name)
 {
-    std::string_view text = rv::detail::bashCompletionTemplate;
-    constexpr std::string_view marker = "\n#@ ";
-    std::size_t begin = 0;
-    if (!name.empty()) {
-        const std::size_t line = text.find(std::string(marker) + std::string(name) + " ");
-        if (line == std::string_view::npos) {
-            throw RVDefinitionError("template: no section " + std::string(name));
-        }
-        begin = text.find('\n', line + 1) + 1;
-    }
-    const std::size_t end = text.find(marker, begin);
-    return text.substr(begin, end == std::string_view::npos ? end : end + 1 - begin);
+    return rv::detail::templateSection(rv::detail::bashCompletionTemplate, name);
 }
 
 // The section filled from its fields where the table needs it, else nothing.
@@ -239,16 +226,6 @@ std::string commandPrefix(const std::string& function, const RVOptionPart& comma
     return function + "_" + rv::detail::functionName(command.command()) + "_";
 }
 
-// Whether the global part or any command's has it.
-bool anyPart(const RVOptionTable& table, bool (RVOptionPart::*has)() const)
-{
-    bool any = (table.global().*has)();
-    for (const RVOptionPart& command : table.commands()) {
-        any = any || (command.*has)();
-    }
-    return any;
-}
-
 // Whether a value or an operand of the part completes folder names only.
 bool usesDirectories(const RVOptionPart& part)
 {
@@ -268,7 +245,7 @@ std::string rv::renderBashCompletion(const RVOptionTable& table)
     const std::string executable(table.app().executable);
     const std::string function = detail::functionName(executable);
     const bool commands = table.hasCommands();
-    const bool exclusions = anyPart(table, &RVOptionPart::hasExclusions);
+    const bool exclusions = table.anyPart(&RVOptionPart::hasExclusions);
     const std::string excludedReset = exclusions ? " excluded=' '" : "";
     bool directories = usesDirectories(table.global());
     std::string parts = partFunctions(table, table.global(), function, function);

@@ -9,23 +9,10 @@ namespace {
 
 using rv::detail::fishQuoted;
 
-// The template is the script, then the sections that its fields are made
-// of, each after a line "#### NAME: what it is for". An empty name is the
-// script's own text.
+// A section of the template (RVTextTemplate.hpp says how they are marked).
 std::string_view templateSection(std::string_view name)
 {
-    constexpr std::string_view mark = "\n#### ";
-    const std::string_view text = rv::detail::fishCompletionTemplate;
-    std::size_t begin = 0;
-    if (!name.empty()) {
-        begin = text.find(std::string(mark).append(name) + ':');
-        if (begin == std::string_view::npos) {
-            throw RVDefinitionError("template: no section " + std::string(name));
-        }
-        begin = text.find('\n', begin + 1) + 1;
-    }
-    const std::size_t end = text.find(mark, begin);
-    return text.substr(begin, end == std::string_view::npos ? end : end + 1 - begin);
+    return rv::detail::templateSection(rv::detail::fishCompletionTemplate, name);
 }
 
 // Every form of the option, short first, as words of fish: "-f --filter".

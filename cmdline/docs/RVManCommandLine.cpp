@@ -225,7 +225,7 @@ void rv::detail::appendCommandLineRules(std::string& page, const RVOptionTable& 
             paragraphs.push_back(std::move(rule));
         }
     }
-    if (anyPartHas(table, &RVOptionPart::checksValues)) {
+    if (table.anyPart(&RVOptionPart::checksValues)) {
         paragraphs.push_back("An option whose entry under " + bold("OPTIONS") +
                              (table.hasCommands() ? " or " + bold("COMMANDS") : "") +
                              " states the values it accepts refuses any other value, and the "

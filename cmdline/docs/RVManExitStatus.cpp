@@ -56,11 +56,10 @@ std::vector<std::string> usageWrongs(const RVOptionTable& table)
 {
     std::vector<std::string> wrongs = {"an unknown option", "a missing value",
                                        "a value for an option that takes none"};
-    using rv::detail::anyPartHas;
-    if (anyPartHas(table, &RVOptionPart::checksValues)) {
+    if (table.anyPart(&RVOptionPart::checksValues)) {
         wrongs.emplace_back("a value that the option does not accept");
     }
-    if (anyPartHas(table, &RVOptionPart::hasExclusions)) {
+    if (table.anyPart(&RVOptionPart::hasExclusions)) {
         wrongs.emplace_back("an option given with one that it cannot be given with");
     }
     if (table.hasCommands()) {

@@ -89,7 +89,7 @@ std::string valueForms(const RVOptionTable& table)
                         "); the word after an option that takes a value is that value even when "
                         "it starts with a dash. Short options that take no value can be grouped (" +
                         bold("-xy") + ").";
-    if (rv::detail::anyPartHas(table, &RVOptionPart::hasOptionalValues)) {
+    if (table.anyPart(&RVOptionPart::hasOptionalValues)) {
         forms += " An optional value, shown in brackets (" + bold("--name") +
                  "[=" + italic("value") +
                  "]), is given only joined to its option: the word after the "

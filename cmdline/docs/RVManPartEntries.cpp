@@ -78,14 +78,6 @@ std::vector<int> rv::detail::finalParts(const RVOptionTable& table)
     return parts;
 }
 
-bool rv::detail::anyPartHas(const RVOptionTable& table, bool (RVOptionPart::*has)() const)
-{
-    const auto commands = table.commands();
-    return (table.global().*has)() ||
-           std::any_of(commands.begin(), commands.end(),
-                       [has](const RVOptionPart& part) { return (part.*has)(); });
-}
-
 std::string rv::detail::operandPlaceholder(const RVOperandSpec& operand)
 {
     std::string text = operand.optional ? "[" : "";

@@ -15,9 +15,6 @@ namespace rv::detail {
 // without commands, or each command's, by part index.
 std::vector<int> finalParts(const RVOptionTable& table);
 
-// Whether any part of the table, the global one or a command's, has it.
-bool anyPartHas(const RVOptionTable& table, bool (RVOptionPart::*has)() const);
-
 // "[\fIFILE\fR]...", the placeholder's word in italics, as a usage line
 // writes it.
 std::string operandPlaceholder(const RVOperandSpec& operand);

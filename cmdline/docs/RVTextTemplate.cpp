@@ -30,3 +30,18 @@ std::string rv::detail::fillTemplate(std::string_view text,
     }
     return filled.append(text);
 }
+
+std::string_view rv::detail::templateSection(std::string_view text, std::string_view name)
+{
+    constexpr std::string_view marker = "\n#@ ";
+    std::size_t begin = 0;
+    if (!name.empty()) {
+        const std::size_t line = text.find(std::string(marker).append(name) + ' ');
+        if (line == std::string_view::npos) {
+            throw RVDefinitionError("template: no section " + std::string(name));
+        }
+        begin = text.find('\n', line + 1) + 1;
+    }
+    const std::size_t end = text.find(marker, begin);
+    return text.substr(begin, end == std::string_view::npos ? end : end + 1 - begin);
+}

@@ -15,4 +15,10 @@ namespace rv::detail {
 std::string fillTemplate(std::string_view text,
                          const std::map<std::string_view, std::string>& fields);
 
+// A template in sections: the text up to its first line "#@ NAME (what it
+// is for)" is the script's own, the section of the empty name; each such
+// line starts the section NAME, which ends where the next one starts.
+// Throws RVDefinitionError for a section that the template lacks.
+std::string_view templateSection(std::string_view text, std::string_view name);
+
 } // namespace rv::detail
