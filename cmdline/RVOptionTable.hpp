@@ -140,6 +140,15 @@ public:
 
     // Index of the option with this exact long name (without dashes), or none.
     int findLong(std::string_view name) const;
+    // "-help" or "-input-format=pcap": the option whose long name, longer
+    // than one letter, the text after a single dash spells, as getopt would
+    // quietly read it as a cluster of short options; or none.
+    int findSpelledLongName(std::string_view body) const
+    {
+        const int option = findLongBeforeEquals(body);
+        return option != none && options_[static_cast<std::size_t>(option)].name.size() > 1 ? option
+                                                                                            : none;
+    }
     // Index of the option named by text up to its first '=' ("filter" in
     // "filter=a.flt"), or by the whole text when it has none; none otherwise.
     // Inline, because the parser asks it for every word.

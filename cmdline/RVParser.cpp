@@ -25,7 +25,7 @@ bool asksForHelp(const RVOptionPart& global, std::span<const char* const> words)
         const bool cluster = word.size() > 1 && word[0] == '-' && word[1] != '-';
         if (cluster && !help.shortForm.empty() &&
             std::find(word.begin() + 1, word.end(), help.shortForm[1]) != word.end() &&
-            global.findLongBeforeEquals(word.substr(1)) == RVOptionTable::none) {
+            global.findSpelledLongName(word.substr(1)) == RVOptionTable::none) {
             return true;
         }
     }

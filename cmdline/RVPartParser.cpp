@@ -146,7 +146,8 @@ private:
 
     void readShortCluster(std::size_t first, std::string_view word)
     {
-        if (const int option = longNameSpelledBy(word.substr(1)); option != RVOptionTable::none) {
+        if (const int option = part_.findSpelledLongName(word.substr(1));
+            option != RVOptionTable::none) {
             fail(RVUsageError::Kind::singleDashLongName, word, 0, option);
             return;
         }
@@ -187,16 +188,6 @@ private:
             }
         }
         fail(RVUsageError::Kind::invalidShortOption, word, letter);
-    }
-
-    // "-help" or "-input-format=pcap": a long name typed with one dash, which
-    // getopt would quietly read as a cluster of short options.
-    int longNameSpelledBy(std::string_view body) const
-    {
-        const int option = part_.findLongBeforeEquals(body);
-        return option != RVOptionTable::none && part_.option(option).name.size() > 1
-                   ? option
-                   : RVOptionTable::none;
     }
 
     void takeFlag(std::size_t first, int option)

@@ -36,6 +36,12 @@ RVOptionTable wrapWithoutOperands()
 {
     return RVOptionTable({{{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "h"}}}, {{"executable", "w"}, {"version", "1"}, {"options", "before-operands"}});
 }
+// A one-letter long name beside the help option, and one command.
+RVOptionTable oneLetterWithCommand()
+{
+    return RVOptionTable({{{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "h"}}, {{"name", "x"}, {"short", "-x"}, {"long", "--x"}, {"help", "h"}},
+        {{"name", "run"}, {"command", "run"}, {"help", "h"}}}, {{"executable", "t"}, {"version", "1"}});
+}
 const Kind excluded = Kind::excludedOption;
 // Operands by name and placeholder beside -q and an integer -n without bounds.
 RVOptionTable withOperands(std::initializer_list<std::pair<const char*, const char*>> operands)
@@ -188,6 +194,7 @@ const ParseCase parseCases[] = {
     {{"verboseAfterTheCommand"}, {"show", "L1", "--verbose"}, {{"show", V::number(1)}, {"link", texts({"L1"})}}, std::nullopt, Kind::globalOptionAfterCommand, "--verbose", sigctl, 2, 2},
     {{"helpOfTheCommand"}, {"--bogus", "set", "--help"}, {{"set", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::help, Kind::unknownOption, "--bogus", sigctl, 3},
     {{"helpAfterAnUnknownCommand"}, {"lst", "-xh"}, {}, RVStandardAction::help, Kind::unknownCommand, "lst", sigctl},
+    {{"helpInAClusterOfAOneLetterNameAfterAnUnknownCommand"}, {"lst", "-x=h"}, {}, RVStandardAction::help, Kind::unknownCommand, "lst", oneLetterWithCommand},
     {{"noHelpAfterDoubleDashOfAnUnknownCommand"}, {"lst", "--", "--help"}, {}, std::nullopt, Kind::unknownCommand, "lst", sigctl},
     {{"helpCountedOverBothParts"}, {"-h", "show", "-hS", "a"}, {{"help", V::number(2)}, {"show", V::number(1)}, {"all", V::number(1)}, {"link", texts({"a"})}}, RVStandardAction::help, std::nullopt, "", sigctl, 2},
     {{"firstOfVersionAndHelpWins"}, {"-V", "set", "--help"}, {{"version", V::number(1)}, {"set", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::version, std::nullopt, "", sigctl, 3},
