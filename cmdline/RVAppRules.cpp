@@ -3,6 +3,7 @@
 #include "cmdline/RVDefinitionEntry.hpp"
 #include "cmdline/RVMessageText.hpp"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -68,31 +69,16 @@ AppTexts readAppTexts(const RVDefinition& definition)
     throw RVDefinitionError("app definition: " + std::string(problem));
 }
 
-// What each byte may be in a command name: 1 a letter or digit, 2 one of
-// the marks that may follow one.
-constexpr std::array<unsigned char, 256> commandNameBytes = [] {
-    std::array<unsigned char, 256> bytes{};
-    for (unsigned c = 0; c < 256; ++c) {
-        const bool alnum =
-            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        bytes[c] = alnum ? 1 : c == '.' || c == '_' || c == '+' || c == '-' ? 2 : 0;
-    }
-    return bytes;
-}();
-
 // A name that every shell takes as one word and every file system as one
 // file name: a letter or digit, then letters, digits, '.', '_', '+' or '-'.
 bool isCommandName(std::string_view name)
 {
-    if (name.empty() || commandNameBytes[static_cast<unsigned char>(name.front())] != 1) {
-        return false;
-    }
-    for (const char c : name) {
-        if (commandNameBytes[static_cast<unsigned char>(c)] == 0) {
-            return false;
-        }
-    }
-    return true;
+    using rv::detail::isAsciiAlnum;
+    const auto fits = [](char c) {
+        return isAsciiAlnum(c) || c == '.' || c == '_' || c == '+' || c == '-';
+    };
+    return !name.empty() && isAsciiAlnum(name.front()) &&
+           std::all_of(name.begin(), name.end(), fits);
 }
 
 } // namespace
