@@ -169,8 +169,9 @@ inline const char* checkChoicePlaceholder(std::string_view placeholder)
     return isChoiceList(placeholder) ? readChoiceList(placeholder, nullptr) : nullptr;
 }
 
-// "file", "directory" or "none"; null for any other text.
-std::optional<RVCompletion> readCompletion(std::string_view text);
+// Reads "file", "directory" or "none" into completion; for any other text,
+// the rule it breaks.
+const char* readCompletion(std::string_view text, RVCompletion& completion);
 
 // What an option's entry says beside the option itself, for the table to
 // place it.

@@ -74,12 +74,9 @@ void appendBlock(std::string& out, std::string_view text, std::size_t used, std:
 std::string rv::renderHelp(const RVOptionTable& table, int partIndex)
 {
     const RVOptionPart& part = table.part(partIndex);
-    const std::string name = detail::messageName(table);
-    std::string text = "Usage: " + name;
-    if (partIndex != RVOptionTable::globalPart) {
-        text.append(" ").append(part.command());
-    }
-    text += " [OPTION]...";
+    // "sigctl", or "sigctl set" in the help of a command.
+    const std::string name = detail::partName(table, partIndex);
+    std::string text = "Usage: " + name + " [OPTION]...";
     if (partIndex == RVOptionTable::globalPart && table.hasCommands()) {
         text += " COMMAND [ARG]...";
     }

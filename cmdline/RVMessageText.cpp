@@ -119,3 +119,12 @@ std::string rv::detail::acceptedIntegers(const RVValueCheck& check)
     }
     return text;
 }
+
+std::string rv::detail::partName(const RVOptionTable& table, int part)
+{
+    std::string name = messageName(table);
+    if (part != RVOptionTable::globalPart) {
+        name.append(" ").append(table.part(part).command());
+    }
+    return name;
+}

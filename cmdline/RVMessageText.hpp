@@ -19,6 +19,9 @@ std::string escaped(std::string_view word);
 // command line too.
 std::string messageName(const RVOptionTable& table);
 
+// The message name of the part: "sigctl", or "sigctl set" in a command's.
+std::string partName(const RVOptionTable& table, int part);
+
 // "a", "a and b", "a, b and c", with last between the last two.
 std::string listOf(const std::vector<std::string>& items, std::string_view last = " and ");
 

@@ -58,11 +58,9 @@ rv::detail::RVOperandEntry rv::detail::readOperandEntry(const EntryTexts& texts,
     const std::string_view help = readHelp(texts, EntryKind::operand, index, scan);
     operand.help = help;
     if (const auto& complete = texts[completeKey]) {
-        const std::optional<RVCompletion> completion = readCompletion(*complete);
-        if (!completion) {
-            fail("'complete' must be \"file\", \"directory\" or \"none\"");
+        if (const char* problem = readCompletion(*complete, operand.completion)) {
+            fail(problem);
         }
-        operand.completion = *completion;
     }
     if (const auto& of = texts[ofKey]) {
         entry.of = *of;

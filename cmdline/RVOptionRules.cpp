@@ -94,11 +94,9 @@ void readValueKeys(const EntryTexts& texts, RVOptionSpec& option, rv::detail::RV
         if (texts[acceptsKey]) {
             fail("'complete' and 'accepts' exclude each other");
         }
-        const std::optional<RVCompletion> completion = readCompletion(*complete);
-        if (!completion) {
-            fail("'complete' must be \"file\", \"directory\" or \"none\"");
+        if (const char* problem = readCompletion(*complete, option.completion)) {
+            fail(problem);
         }
-        option.completion = *completion;
     }
     if (const auto& optional = texts[optionalKey]) {
         if (!option.takesValue) {
@@ -119,18 +117,18 @@ void readValueKeys(const EntryTexts& texts, RVOptionSpec& option, rv::detail::RV
 
 } // namespace
 
-std::optional<RVCompletion> rv::detail::readCompletion(std::string_view text)
+const char* rv::detail::readCompletion(std::string_view text, RVCompletion& completion)
 {
     if (text == "file") {
-        return RVCompletion::file;
+        completion = RVCompletion::file;
+    } else if (text == "directory") {
+        completion = RVCompletion::directory;
+    } else if (text == "none") {
+        completion = RVCompletion::none;
+    } else {
+        return "'complete' must be \"file\", \"directory\" or \"none\"";
     }
-    if (text == "directory") {
-        return RVCompletion::directory;
-    }
-    if (text == "none") {
-        return RVCompletion::none;
-    }
-    return std::nullopt;
+    return nullptr;
 }
 
 bool rv::detail::isAccepted(const RVValueCheck& check, std::string_view value)

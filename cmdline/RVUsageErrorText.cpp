@@ -113,22 +113,12 @@ std::string tryHelpLine(const RVOptionTable& table, const std::string& name)
     return "Try '" + name + " --help' for more information.\n";
 }
 
-// "sigctl", or "sigctl set" in a command's part.
-std::string partName(const RVOptionTable& table, int part)
-{
-    std::string name = rv::detail::messageName(table);
-    if (part != RVOptionTable::globalPart) {
-        name.append(" ").append(table.part(part).command());
-    }
-    return name;
-}
-
 } // namespace
 
 std::string rv::renderUsageError(const RVOptionTable& tool, const RVUsageError& error)
 {
     const RVOptionPart& table = tool.part(error.part);
-    const std::string name = partName(tool, error.part);
+    const std::string name = rv::detail::partName(tool, error.part);
     const std::string prefix = name + ": ";
     std::string text = prefix + describe(tool, error) + '\n';
     if (const auto forms = suggestions(tool, error); !forms.empty()) {
@@ -144,7 +134,7 @@ std::string rv::renderUsageError(const RVOptionTable& tool, const RVUsageError& 
 
 std::string rv::renderToolUsageError(const RVOptionTable& table, std::string_view message, int part)
 {
-    const std::string name = partName(table, part);
+    const std::string name = rv::detail::partName(table, part);
     std::string text = name;
     text.append(": ").append(message).append("\n");
     return text + tryHelpLine(table, name);
