@@ -99,3 +99,17 @@ std::string rv::operandTest(std::span<const RVOperandSpec> operands, RVAcceptedV
     }
     return condition;
 }
+
+RVValueLetters rv::valueLetters(const RVOptionPart& part)
+{
+    RVValueLetters letters;
+    for (const RVOptionSpec& option : part.options()) {
+        if (!option.takesValue || option.shortForm.empty()) {
+            continue;
+        }
+        const char letter = option.shortForm[1];
+        letters.takingValue += letter;
+        (option.valueIsOptional ? letters.optionalValue : letters.awaitingValue) += letter;
+    }
+    return letters;
+}

@@ -51,6 +51,23 @@ RVAcceptedValues::Kind operandValues(const RVOperandSpec& operand);
 
 } // namespace rv
 
+// The short letters of a part's options that take a value, as a cluster
+// reads them: the first of them takes the rest of the word as its value
+// (-vfNAME), and only at the cluster's end may its value be the next word,
+// which an optional value never is.
+struct RVValueLetters
+{
+    std::string takingValue;
+    std::string awaitingValue; // whose value may be the next word
+    std::string optionalValue;
+};
+
+namespace rv {
+
+RVValueLetters valueLetters(const RVOptionPart& part);
+
+} // namespace rv
+
 // The operand words, counted from 0 among the words that are not options,
 // that may go to one operand: from first up to, not including, end.
 struct RVWordRange

@@ -182,8 +182,9 @@ std::string partFunctions(const RVOptionTable& table, const RVOptionPart& part,
     // for telling which words are values rather than options; an optional
     // value is never the next word.
     std::string longFormsWithValue;
-    std::string lettersWithValue;
-    std::string optionalLetters;
+    const RVValueLetters letters = rv::valueLetters(part);
+    const std::string& lettersWithValue = letters.takingValue;
+    const std::string& optionalLetters = letters.optionalValue;
     for (const RVOptionSpec& option : part.options()) {
         if (!option.takesValue) {
             continue;
@@ -192,10 +193,6 @@ std::string partFunctions(const RVOptionTable& table, const RVOptionPart& part,
         if (!option.valueIsOptional) {
             longFormsWithValue +=
                 (longFormsWithValue.empty() ? "" : " | ") + shellQuoted(option.longForm);
-        }
-        if (!option.shortForm.empty()) {
-            lettersWithValue += option.shortForm[1];
-            optionalLetters += option.valueIsOptional ? option.shortForm.substr(1) : "";
         }
     }
     return rv::detail::fillTemplate(

@@ -146,18 +146,14 @@ PartOptions readOptions(const RVOptionPart& part, const std::string& command,
             continue;
         }
         read.valueCases += valueCase(option, tool);
-        if (!option.shortForm.empty()) {
-            read.lettersWithValue += option.shortForm[1];
-        }
         // An optional value is given joined only: the next word is not it.
-        if (option.valueIsOptional) {
-            continue;
-        }
-        read.longFormsAwaitingValue += ' ' + fishQuoted(option.longForm);
-        if (!option.shortForm.empty()) {
-            read.lettersAwaitingValue += option.shortForm[1];
+        if (!option.valueIsOptional) {
+            read.longFormsAwaitingValue += ' ' + fishQuoted(option.longForm);
         }
     }
+    const RVValueLetters letters = rv::valueLetters(part);
+    read.lettersWithValue = letters.takingValue;
+    read.lettersAwaitingValue = letters.awaitingValue;
     return read;
 }
 

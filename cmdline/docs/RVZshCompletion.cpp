@@ -139,24 +139,13 @@ std::string_view letterOf(const RVOptionSpec& option)
     return option.shortForm.empty() ? std::string_view() : option.shortForm.substr(1);
 }
 
-// The letters of short forms that take a value, even an optional one: a
-// cluster's letters are read up to the first of them, which takes the rest.
-std::string lettersTakingValue(const RVOptionPart& part)
-{
-    std::string letters;
-    for (const RVOptionSpec& option : part.options()) {
-        letters += option.takesValue ? letterOf(option) : "";
-    }
-    return letters;
-}
-
 // The walk's case of a cluster in which one of letters is read before any
 // letter that takes a value (and, with end "$", is its last).
 std::string clusterCase(const RVOptionPart& part, const std::string& letters, std::string_view end,
                         std::string_view action)
 {
-    return "      (-[^-]*) [[ $word =~ '^-[^-" + lettersTakingValue(part) + "]*[" + letters + "]" +
-           std::string(end) + "' ]] && " + std::string(action) + '\n';
+    return "      (-[^-]*) [[ $word =~ '^-[^-" + rv::valueLetters(part).takingValue + "]*[" +
+           letters + "]" + std::string(end) + "' ]] && " + std::string(action) + '\n';
 }
 
 // The walk's cases for a help or version option: the parser acts on the
@@ -183,13 +172,12 @@ std::string stopCases(const RVOptionPart& part)
 std::string awaitCases(const RVOptionPart& part)
 {
     std::string longForms;
-    std::string letters;
     for (const RVOptionSpec& option : part.options()) {
         if (option.takesValue && !option.valueIsOptional) {
             longForms.append(longForms.empty() ? "" : "|").append(option.longForm);
-            letters += letterOf(option);
         }
     }
+    const std::string letters = rv::valueLetters(part).awaitingValue;
     return (longForms.empty() ? "" : "      (" + longForms + ") value=$word ;;\n") +
            (letters.empty() ? "" : clusterCase(part, letters, "$", "value=-${word[-1]} ;;"));
 }
