@@ -42,6 +42,12 @@ RVOptionTable oneLetterWithCommand()
     return RVOptionTable({{{"name", "help"}, {"short", "-h"}, {"long", "--help"}, {"help", "h"}}, {{"name", "x"}, {"short", "-x"}, {"long", "--x"}, {"help", "h"}},
         {{"name", "run"}, {"command", "run"}, {"help", "h"}}}, {{"executable", "t"}, {"version", "1"}});
 }
+// Two flags that exclude each other, and nothing else to check.
+RVOptionTable exclusiveFlags()
+{
+    return RVOptionTable({{{"name", "append"}, {"short", "-a"}, {"long", "--append"}, {"excludes", "truncate"}, {"help", "h"}}, {{"name", "truncate"}, {"short", "-t"}, {"long", "--truncate"}, {"help", "h"}}},
+        {{"executable", "t"}, {"version", "1"}});
+}
 const Kind excluded = Kind::excludedOption;
 // Operands by name and placeholder beside -q and an integer -n without bounds.
 RVOptionTable withOperands(std::initializer_list<std::pair<const char*, const char*>> operands)
@@ -160,6 +166,7 @@ const ParseCase parseCases[] = {
     {{"excludedLater"}, {"-a", "x", "-t", "y"}, {{"append", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, excluded, "", capconv},
     {{"excludedEitherWay"}, {"--truncate", "x", "y", "--append"}, {{"truncate", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, excluded, "", capconv},
     {{"excludedInACluster"}, {"-ta", "x", "y"}, {{"truncate", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, excluded, "", capconv},
+    {{"exclusionWithoutCheckedValues"}, {"-t", "-a"}, {{"truncate", V::number(1)}}, std::nullopt, excluded, "", exclusiveFlags},
     {{"sameOptionTwiceIsNoExclusion"}, {"-a", "--append", "x", "y"}, {{"append", V::number(2)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, std::nullopt, "", capconv},
     {{"excludedValueOption"}, {"-q", "--color=never", "x", "y"}, {{"quiet", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, excluded, "", capconv},
     {{"invalidValueBeforeExclusion"}, {"-q", "--color=grey", "x", "y"}, {{"quiet", V::number(1)}, {"source", texts({"x"})}, {"dest", texts({"y"})}}, std::nullopt, Kind::invalidValue, "grey", capconv},
@@ -194,6 +201,7 @@ const ParseCase parseCases[] = {
     {{"verboseAfterTheCommand"}, {"show", "L1", "--verbose"}, {{"show", V::number(1)}, {"link", texts({"L1"})}}, std::nullopt, Kind::globalOptionAfterCommand, "--verbose", sigctl, 2, 2},
     {{"helpOfTheCommand"}, {"--bogus", "set", "--help"}, {{"set", V::number(1)}, {"help", V::number(1)}}, RVStandardAction::help, Kind::unknownOption, "--bogus", sigctl, 3},
     {{"helpAfterAnUnknownCommand"}, {"lst", "-xh"}, {}, RVStandardAction::help, Kind::unknownCommand, "lst", sigctl},
+    {{"longNameWithOneDashAfterAnUnknownCommandIsNoHelp"}, {"lst", "-help"}, {}, std::nullopt, Kind::unknownCommand, "lst", sigctl},
     {{"helpInAClusterOfAOneLetterNameAfterAnUnknownCommand"}, {"lst", "-x=h"}, {}, RVStandardAction::help, Kind::unknownCommand, "lst", oneLetterWithCommand},
     {{"noHelpAfterDoubleDashOfAnUnknownCommand"}, {"lst", "--", "--help"}, {}, std::nullopt, Kind::unknownCommand, "lst", sigctl},
     {{"helpCountedOverBothParts"}, {"-h", "show", "-hS", "a"}, {{"help", V::number(2)}, {"show", V::number(1)}, {"all", V::number(1)}, {"link", texts({"a"})}}, RVStandardAction::help, std::nullopt, "", sigctl, 2},

@@ -29,4 +29,15 @@ TEST(TextTemplate, templateAndFieldsMustAgree)
     }
 }
 
+// A section whose name begins another's is found by its whole name.
+TEST(TextTemplate, sectionsByTheirWholeName)
+{
+    const std::string_view text = "script\n#@ ab (first)\nAB\n#@ a (second)\nA\n";
+    EXPECT_EQ(rv::detail::templateSection(text, ""), "script\n");
+    EXPECT_EQ(rv::detail::templateSection(text, "a"), "A\n");
+    EXPECT_EQ(rv::detail::templateSection(text, "ab"), "AB\n");
+    expectDefinitionError([&] { rv::detail::templateSection(text, "b"); },
+                          "template: no section b");
+}
+
 } // namespace
